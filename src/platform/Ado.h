@@ -1,0 +1,180 @@
+#pragma once
+// A small ADO-like data layer over SQLite: connections named by a connection string,
+// queries with Jet SQL text, tables by name, datasets read whole with a cursor.
+// Databases store UTF-8; values cross this layer as Windows-1252 AnsiString.
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Errors.h"
+#include "Text.h"
+
+struct sqlite3;
+
+// Null, an integer or a text.
+class Variant {
+public:
+    Variant() = default;                          // Null
+    Variant(long long v) : kind_(Kind::Int), int_(v) {}
+    Variant(int v) : kind_(Kind::Int), int_(v) {}
+    Variant(const AnsiString& s) : kind_(Kind::Text), text_(s) {}
+    Variant(const char* s) : kind_(Kind::Text), text_(s) {}
+    bool IsNull() const { return kind_ == Kind::Null; }
+    bool IsInt() const { return kind_ == Kind::Int; }
+    bool IsText() const { return kind_ == Kind::Text; }
+    // Integer as decimal text; Null as "".
+    AnsiString AsString() const;
+    // Text through StrToInt (throws EConvertError); Null throws EConvertError.
+    long long AsInteger() const;
+    bool operator==(const Variant&) const = default;
+private:
+    enum class Kind { Null, Int, Text } kind_ = Kind::Null;
+    long long int_ = 0;
+    AnsiString text_;
+};
+
+class TDataSet;
+
+class TADOConnection {
+public:
+    TADOConnection() = default;
+    ~TADOConnection();
+    TADOConnection(const TADOConnection&) = delete;
+    TADOConnection& operator=(const TADOConnection&) = delete;
+
+    AnsiString ConnectionString() const { return connectionString_; }
+    // Changing the string of an open connection closes it first.
+    void SetConnectionString(const AnsiString& cs);
+    // The Data Source item of the connection string (empty when absent).
+    AnsiString DataSource() const;
+    bool Connected() const { return db_ != nullptr; }
+    // Opens Data Source read-write; a missing file is an error (nothing is created).
+    void Open();
+    // Closes every dataset of the connection, then the database.
+    void Close();
+    sqlite3* Handle() const;                      // throws EDatabaseError when closed
+    // Runs a statement that returns no rows (Jet literals rewritten); returns rows changed.
+    int Execute(const AnsiString& sql);
+
+    // Datasets register themselves so that Close closes them.
+    void Attach(TDataSet* ds) { datasets_.insert(ds); }
+    void Detach(TDataSet* ds) { datasets_.erase(ds); }
+private:
+    AnsiString connectionString_;
+    sqlite3* db_ = nullptr;
+    std::set<TDataSet*> datasets_;
+};
+
+// One field of the current record; obtained from TDataSet::FieldByName.
+class TField {
+public:
+    TField(TDataSet& ds, int column) : ds_(ds), column_(column) {}
+    Variant Value() const;
+    AnsiString AsString() const { return Value().AsString(); }
+    long long AsInteger() const { return Value().AsInteger(); }
+    bool IsNull() const { return Value().IsNull(); }
+    // Only in Edit or Append state; throws EDatabaseError otherwise.
+    void SetValue(const Variant& v);
+    void SetAsString(const AnsiString& s) { SetValue(Variant(s)); }
+    void SetAsInteger(long long v) { SetValue(Variant(v)); }
+private:
+    TDataSet& ds_;
+    int column_;
+};
+
+enum class TDataSetState { Inactive, Browse, Edit, Insert };
+
+class TDataSet {
+public:
+    virtual ~TDataSet();
+    TDataSet(const TDataSet&) = delete;
+    TDataSet& operator=(const TDataSet&) = delete;
+
+    TADOConnection* Connection() const { return connection_; }
+    void SetConnection(TADOConnection* c);
+
+    // Reads the whole result (the connection must be open; throws EDatabaseError).
+    void Open();
+    void Close();
+    bool Active() const { return state_ != TDataSetState::Inactive; }
+    TDataSetState State() const { return state_; }
+
+    // Cursor: Bof is raised on open, by First, and by a failed backward move;
+    // Eof when the dataset is empty and by a failed forward move; a move that
+    // succeeds clears both. A failed move leaves the cursor where it was.
+    void First();
+    void Last();
+    void Next();
+    void Prior();
+    // Moves by n records (n > 0 forward, n < 0 backward) one at a time; returns the
+    // number actually moved.
+    int MoveBy(int n);
+    bool Bof() const { return bof_; }
+    bool Eof() const { return eof_; }
+    int RecordCount() const { return static_cast<int>(rows_.size()); }
+    int RecNo() const { return cursor_ + 1; }      // 1-based; 0 when empty
+
+    // Case-insensitive field lookup; throws EDatabaseError for an unknown name.
+    TField FieldByName(const AnsiString& name);
+    std::vector<AnsiString> FieldNames() const { return columns_; }
+
+    // Edit the current record / append a new one; Post writes it, Cancel drops it.
+    void Edit();
+    void Append();
+    void Post();
+    void Cancel();
+
+protected:
+    TDataSet() = default;
+    // The SELECT text to run when opened.
+    virtual AnsiString SelectText() const = 0;
+    // The table that Edit/Append write to (empty: not writable).
+    virtual AnsiString WriteTable() const = 0;
+
+private:
+    friend class TField;
+    void RequireActive() const;
+    void RequireRecord() const;
+    TADOConnection* connection_ = nullptr;
+    TDataSetState state_ = TDataSetState::Inactive;
+    std::vector<AnsiString> columns_;
+    std::vector<std::vector<Variant>> rows_;
+    std::vector<long long> rowids_;               // -1 when the row has no rowid
+    int cursor_ = -1;
+    bool bof_ = true, eof_ = true;
+    std::vector<Variant> buffer_;                 // the record being edited/appended
+    std::vector<bool> changed_;
+};
+
+// A query given by its SQL text (Jet dialect: "..." is a string literal).
+class TADOQuery : public TDataSet {
+public:
+    TStringList& SQL() { return sql_; }
+    const TStringList& SQL() const { return sql_; }
+    // Replaces all lines of the SQL text by one text (closes the dataset if open).
+    void SetSQLText(const AnsiString& sql);
+    AnsiString SQLText() const;                   // the lines joined by blanks
+protected:
+    AnsiString SelectText() const override;
+    AnsiString WriteTable() const override;        // the table after FROM, if simple
+private:
+    TStringList sql_;
+};
+
+// A whole table by name.
+class TADOTable : public TDataSet {
+public:
+    AnsiString TableName() const { return tableName_; }
+    void SetTableName(const AnsiString& name);      // closes the dataset if open
+protected:
+    AnsiString SelectText() const override;
+    AnsiString WriteTable() const override { return tableName_; }
+private:
+    AnsiString tableName_;
+};
+
+// Jet SQL to SQLite SQL: "..." literals become '...' (inner single quotes doubled,
+// a doubled double quote inside a literal read as one double quote).
+AnsiString JetToSqlite(const AnsiString& sql);
