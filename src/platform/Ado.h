@@ -57,6 +57,10 @@ public:
     sqlite3* Handle() const;                      // throws EDatabaseError when closed
     // Runs a statement that returns no rows (Jet literals rewritten); returns rows changed.
     int Execute(const AnsiString& sql);
+    // How long a statement waits for another program's lock before failing
+    // (5000 ms by default); applies now when open, else at the next Open.
+    void SetBusyTimeout(int ms);
+    int BusyTimeout() const { return busyTimeout_; }
 
     // Datasets register themselves so that Close closes them.
     void Attach(TDataSet* ds) { datasets_.insert(ds); }
@@ -65,6 +69,7 @@ private:
     AnsiString connectionString_;
     sqlite3* db_ = nullptr;
     std::set<TDataSet*> datasets_;
+    int busyTimeout_ = 5000;
 };
 
 // One field of the current record; obtained from TDataSet::FieldByName.
@@ -109,7 +114,8 @@ public:
     void Next();
     void Prior();
     // Moves by n records (n > 0 forward, n < 0 backward) one at a time; returns the
-    // number actually moved.
+    // number actually moved (negative when moving backward). Last puts the cursor on
+    // the last record and, like any successful move, clears both flags.
     int MoveBy(int n);
     bool Bof() const { return bof_; }
     bool Eof() const { return eof_; }
@@ -137,9 +143,15 @@ private:
     friend class TField;
     void RequireActive() const;
     void RequireRecord() const;
+    void RequireWritable() const;
+    bool Step(bool forward);
+    // Reads the columns of the table behind the dataset back for one row.
+    void Reread(const AnsiString& table, long long rowid, std::vector<Variant>& row);
     TADOConnection* connection_ = nullptr;
     TDataSetState state_ = TDataSetState::Inactive;
     std::vector<AnsiString> columns_;
+    std::vector<AnsiString> origins_;             // table column behind each field ("" if none)
+    AnsiString writeTable_;                       // "" when the rows cannot be written
     std::vector<std::vector<Variant>> rows_;
     std::vector<long long> rowids_;               // -1 when the row has no rowid
     int cursor_ = -1;

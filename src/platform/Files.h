@@ -8,6 +8,9 @@
 constexpr char PathSep = '/';
 // dir + separator + name.
 AnsiString JoinPath(const AnsiString& dir, const AnsiString& name);
+// The bytes to hand to the system for a path: Windows-1252 converted to UTF-8; a path
+// that already is UTF-8 (as the system gave it) is kept as it is.
+std::string SystemPath(const AnsiString& path);
 // True only for an existing regular file (a folder of that name does not count).
 bool FileExists(const AnsiString& path);
 bool DirectoryExists(const AnsiString& path);

@@ -1,0 +1,124 @@
+// Paths and files of the data folder, with atomic writes.
+#include "Files.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "Errors.h"
+
+// Texts of the program are Windows-1252, the file system speaks UTF-8.
+std::string SystemPath(const AnsiString& path) {
+    return LooksLikeUtf8(path) ? path : AnsiToUtf8(path);
+}
+
+namespace {
+
+std::string ErrorText(int err) { return std::strerror(err); }
+
+[[noreturn]] void Fail(const std::string& what, const AnsiString& path, int err) {
+    throw EFileError(what + " \"" + path + "\": " + ErrorText(err));
+}
+
+}  // namespace
+
+AnsiString JoinPath(const AnsiString& dir, const AnsiString& name) {
+    if (dir.empty()) return name;
+    if (dir.back() == PathSep) return dir + name;
+    return dir + PathSep + name;
+}
+
+bool FileExists(const AnsiString& path) {
+    struct stat st;
+    return !path.empty() && ::stat(SystemPath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool DirectoryExists(const AnsiString& path) {
+    struct stat st;
+    return !path.empty() && ::stat(SystemPath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+AnsiString GetCurrentDir() {
+    std::vector<char> buf(256);
+    while (::getcwd(buf.data(), buf.size()) == nullptr) {
+        if (errno != ERANGE) throw EFileError("Cannot read the current folder: " + ErrorText(errno));
+        buf.resize(buf.size() * 2);
+    }
+    std::string dir(buf.data());
+    while (dir.size() > 1 && dir.back() == PathSep) dir.pop_back();
+    // Kept as the system's bytes when Windows-1252 cannot hold it.
+    AnsiString ansi = Utf8ToAnsi(dir);
+    return AnsiToUtf8(ansi) == dir ? ansi : dir;
+}
+
+std::string ReadFileBytes(const AnsiString& path) {
+    int fd = ::open(SystemPath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) Fail("Cannot open", path, errno);
+    struct stat st;
+    if (::fstat(fd, &st) != 0) {
+        int err = errno;
+        ::close(fd);
+        Fail("Cannot read", path, err);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        int err = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        Fail("Cannot read", path, err);
+    }
+    std::string bytes;
+    char chunk[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            int err = errno;
+            ::close(fd);
+            Fail("Cannot read", path, err);
+        }
+        if (n == 0) break;
+        bytes.append(chunk, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+void WriteFileAtomic(const AnsiString& path, const std::string& bytes) {
+    static std::atomic<unsigned> counter{0};
+    const std::string target = SystemPath(path);
+    // The temporary file sits next to the target, so the rename stays in one file system.
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = target + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) Fail("Cannot write", path, errno);
+    // An existing file keeps its permissions.
+    struct stat st;
+    if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(fd, st.st_mode & 07777);
+
+    int err = 0;
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            err = errno;
+            break;
+        }
+        done += static_cast<size_t>(n);
+    }
+    if (err == 0 && ::fsync(fd) != 0 && errno != EINVAL) err = errno;
+    if (::close(fd) != 0 && err == 0) err = errno;
+    if (err == 0 && ::rename(temp.c_str(), target.c_str()) != 0) err = errno;
+    if (err != 0) {
+        ::unlink(temp.c_str());
+        Fail("Cannot write", path, err);
+    }
+}
