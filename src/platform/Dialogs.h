@@ -3,6 +3,7 @@
 // replaceable service: the program shows real dialogs; a test installs hooks that
 // record the messages, script the answers and act inside a modal screen.
 #include <functional>
+#include <map>
 #include <vector>
 
 #include "Text.h"
@@ -44,6 +45,10 @@ struct RecordedDialogs {
     std::vector<AnsiString> urls;
     std::vector<AnsiString> modalForms;   // names of the forms shown modally
 };
+// Hooks recording into record (which must outlive them): messages and dialogs answer
+// mrOk, the input box its default; a modal screen runs scripts[its name] if present.
+DialogHooks RecordingHooks(RecordedDialogs& record,
+                           std::map<AnsiString, std::function<void(TForm& form)>> scripts = {});
 
 class DialogService {
 public:

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -100,6 +101,13 @@ public:
     void Repaint() { repaint(); }
     void BringToFront() { raise(); }
 
+    // ParentColor / ParentFont: a control follows its parent's colour and font until
+    // its own are set (edits, lists and trees start with their own white colour).
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool v);
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool v);
+
     TNotifyEvent OnClick, OnDblClick, OnMouseEnter, OnMouseLeave, OnEnter, OnExit;
     TMouseEvent OnMouseDown, OnMouseUp;
     TMouseMoveEvent OnMouseMove;
@@ -128,6 +136,14 @@ protected:
     // Lets a control wrapping a Qt widget forward that widget's mouse and key events.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void ForwardEventsOf(QWidget* inner);
+    // Hooks for subclasses: after a change of place or size, of the Visible flag.
+    virtual void BoundsChanged() {}
+    virtual void VisibleChanged() {}
+    // False for wrapped widgets that report their own clicks (buttons, lists...).
+    virtual bool ForwardsClick() const { return true; }
+    // Calls a notify handler through RunHandler (the control may be deleted by it).
+    void Notify(const TNotifyEvent& handler);
+    QWidget* inner_ = nullptr;       // the wrapped Qt widget, if any
 
     TFont font_;
     TColor color_ = kScreenColor;
@@ -140,6 +156,12 @@ private:
     bool showHint_ = false;
     TCursor cursor_ = TCursor::Default;
     bool pressed_ = false;
+    bool parentColor_ = true, parentFont_ = true, inheritingFont_ = false;
+    bool forwarding_ = false;
+    QWidget* mouseTarget_ = nullptr;
+    void FontChanged();
+    void PropagateColor();
+    void PropagateFont();
 };
 
 // A text label; transparent labels over pictures serve as commands.
@@ -162,6 +184,7 @@ public:
     void AdjustSize();                             // applies AutoSize now
 protected:
     void StateChanged() override;
+    void BoundsChanged() override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 private:
@@ -188,9 +211,15 @@ public:
     void SetAutoSize(bool v);
     // The image's own drawing surface (a picture the size of the control when empty).
     TCanvas& Canvas();
+    // Where the picture is drawn in the control (Center, Stretch, Proportional).
+    TRect DestRect() const;
 protected:
     void paintEvent(QPaintEvent* e) override;
 private:
+    void PictureChanged();
+    // Transparent pictures without alpha: the bottom-left pixel's colour is see-through.
+    QImage keyed_;
+    qint64 keyedFrom_ = 0;
     TPicture picture_;
     std::unique_ptr<TCanvas> canvas_;
     bool center_ = false, stretch_ = false, proportional_ = false, transparent_ = false, autoSize_ = false;
@@ -243,6 +272,7 @@ public:
     void Click() override;                         // toggles, then OnClick
 protected:
     void StateChanged() override;
+    bool ForwardsClick() const override { return false; }
     void resizeEvent(QResizeEvent* e) override;
 private:
     QCheckBox* box_;
@@ -256,6 +286,7 @@ public:
     void Click() override;
 protected:
     void StateChanged() override;
+    bool ForwardsClick() const override { return false; }
     void resizeEvent(QResizeEvent* e) override;
 private:
     QRadioButton* button_;
@@ -266,6 +297,7 @@ public:
     explicit TButton(TControl* parent, const AnsiString& name = "");
 protected:
     void StateChanged() override;
+    bool ForwardsClick() const override { return false; }
     void resizeEvent(QResizeEvent* e) override;
 private:
     QPushButton* button_;
@@ -294,7 +326,12 @@ protected:
 class TLabeledEdit : public TEdit {
 public:
     explicit TLabeledEdit(TControl* parent, const AnsiString& name = "");
+    ~TLabeledEdit() override;
     TLabel* EditLabel() { return label_; }
+protected:
+    // The label stays 3 pixels above the edit and follows its visibility.
+    void BoundsChanged() override;
+    void VisibleChanged() override;
 private:
     TLabel* label_;
 };
@@ -342,9 +379,14 @@ public:
 protected:
     void StateChanged() override;
     void resizeEvent(QResizeEvent* e) override;
+    bool ForwardsClick() const override { return false; }
+    bool eventFilter(QObject* watched, QEvent* event) override;
 private:
+    void Insert(int i, const AnsiString& s);
     QListWidget* list_;
     bool sorted_ = false;
+    bool quiet_ = false, mouseDown_ = false;
+    int rowAtPress_ = -1;
 };
 
 // A drop-down list; with DropDownList style no free text is typed.
@@ -364,6 +406,7 @@ public:
 protected:
     void StateChanged() override;
     void resizeEvent(QResizeEvent* e) override;
+    bool ForwardsClick() const override { return false; }
 private:
     QComboBox* combo_;
 };
@@ -401,6 +444,8 @@ public:
     void SetActivePageIndex(int i);                // -1 or out of range: no page shown
     TTabSheet* ActivePage() const;
     static constexpr int TabHeight = 24;
+    // The tab button of page i in the tab row (empty when out of range).
+    TRect TabRect(int i) const;
     TNotifyEvent OnChange;                         // user tab clicks only
 private:
     friend class TTabSheet;
@@ -416,7 +461,11 @@ private:
 class TTabSheet : public TControl {
 public:
     TTabSheet(TPageControl* owner, const AnsiString& name, const AnsiString& caption);
+    ~TTabSheet() override;
     int PageIndex() const;
+protected:
+    bool PaintsBackground() const override { return true; }
+    void StateChanged() override;
 };
 
 class TTreeView;
@@ -527,9 +576,11 @@ public:
     void EndModal();
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool PaintsBackground() const override { return true; }
 private:
     bool modal_ = false;
     bool closing_ = false;
+    int closeCount_ = 0;
     int modalResult_ = mrNone;
     QEventLoop* loop_ = nullptr;
     friend class DialogService;
@@ -561,6 +612,9 @@ private:
     bool terminated_ = false;
 };
 extern TApplication* Application;
+
+// Raises and activates a shown top-level window.
+void BringToTop(QWidget* window);
 
 // Runs a handler the way the message loop does: an exception that escapes it is
 // shown by the application's exception display and the program goes on.

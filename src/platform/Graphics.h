@@ -99,7 +99,10 @@ public:
     void TextOut(int x, int y, const AnsiString& text);
     int PenX() const { return penX_; }
     int PenY() const { return penY_; }
+    // Called after each drawing (an image control repaints).
+    std::function<void()> OnChange;
 private:
+    void Changed() { if (OnChange) OnChange(); }
     QImage* target_;
     int penX_ = 0, penY_ = 0;
 };
@@ -138,6 +141,7 @@ public:
     void LoadFromFile(const AnsiString& path);
     std::function<void()> OnChange;
 private:
+    friend class TImage;     // draws on the picture through its canvas
     void Changed() { if (OnChange) OnChange(); }
     QImage image_;
 };
