@@ -1,0 +1,35 @@
+#pragma once
+// The database builder: content/ -> bd_exos.mdb (scrambled texts), an empty
+// bd_trace.mdb, and the exercise pictures of exo_images/.
+#include <string>
+
+#include "ContentSource.h"
+
+// The content folder of the source tree.
+std::string DefaultContentDir();
+
+// (Re)creates the exercise database at outPath from the content folder: the table of
+// contents and the eleven level tables, every content stored scrambled, all text in
+// UTF-8. The file is written beside outPath and renamed over it, so a failed build
+// leaves the previous database whole. Throws BuildError.
+void BuildExerciseDatabase(const std::string& contentDir, const std::string& outPath);
+
+// Creates an empty trace database (TraceExo, OptionApp, Apprenant) at path. Refuses
+// to replace an existing file. Throws BuildError.
+void CreateTraceDatabase(const std::string& path);
+
+// Draws every picture named by an exercise into imagesDir (made when missing), as
+// JPEG. Needs a QGuiApplication. Returns the number of pictures written.
+int MakeExercisePictures(const std::string& contentDir, const std::string& imagesDir);
+
+struct BuildSummary {
+    int exercises = 0;
+    int tables = 0;
+    int pictures = 0;
+    bool traceCreated = false;   // false when an existing bd_trace.mdb was kept
+};
+
+// Lays out a data folder: makes dir when needed, builds bd_exos.mdb, creates
+// bd_trace.mdb only when it is not there, makes exo_images/ with its pictures.
+// The learner file and an existing trace are left alone. Throws BuildError.
+BuildSummary LayOutDataFolder(const std::string& dir, const std::string& contentDir = DefaultContentDir());
