@@ -1,0 +1,22 @@
+// The entry routine: creates the eight screens once and runs the message loop until
+// the home screen, the main window, closes.
+#include <exception>
+
+#include <QApplication>
+
+#include "home/Screens.h"
+#include "platform/Forms.h"
+
+int main(int argc, char** argv) {
+    QApplication qt(argc, argv);
+    try {
+        Application->Initialize();
+        CreateScreens();
+        Application->Run();
+    } catch (const std::exception& e) {
+        Application->ShowException(&e);
+    } catch (...) {
+        Application->ShowException(nullptr);
+    }
+    return 0;
+}

@@ -1,0 +1,182 @@
+// The identification screen (first run).
+#include "home/Indetificationform.h"
+
+#include <algorithm>
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+
+#include "home/Intro.h"
+#include "home/LearnerLine.h"
+#include "home/Screens.h"
+#include "platform/Files.h"
+#include "ui/Artwork.h"
+
+TIdentification* Identification = nullptr;
+
+namespace {
+
+// A picture component showing a stored picture at its own size (or the fallback
+// size when the picture is missing).
+TImage* AddPicture(TControl* parent, const AnsiString& name, const AnsiString& artwork,
+                   int left, int top, int width, int height) {
+    auto* image = new TImage(parent, name);
+    const QImage picture = Artwork(artwork);
+    if (!picture.isNull()) {
+        image->Picture().SetImage(picture);
+        width = picture.width();
+        height = picture.height();
+    }
+    image->SetBounds(left, top, width, height);
+    return image;
+}
+
+// A transparent label over a picture command.
+TLabel* AddCommandLabel(TControl* parent, const AnsiString& name, const TImage* face) {
+    auto* label = new TLabel(parent, name);
+    label->SetAutoSize(false);
+    label->SetTransparent(true);
+    label->SetCursor(TCursor::HandPoint);
+    label->SetBounds(face->Left(), face->Top(), face->Width(), face->Height());
+    return label;
+}
+
+}  // namespace
+
+TIdentification::TIdentification() : TForm("Identification") {
+    SetCaption("IDENTIFICATION");
+    Border = AddScreenBorder(this);
+
+    const QSize banner = ArtworkSize("ident_banner");
+    const int bannerWidth = banner.isEmpty() ? 1000 : banner.width();
+    Image2 = AddPicture(this, "Image2", "ident_banner", (Width() - bannerWidth) / 2, 60,
+                        bannerWidth, banner.isEmpty() ? 120 : banner.height());
+
+    Panel1 = new TPanel(this, "Panel1");
+    Panel1->SetBounds(322, 232, 633, 553);
+    Panel1->SetBevelOuter(TBevelCut::None);
+    Panel1->SetShowCaption(false);
+    Panel1->SetColor(kScreenColor);
+
+    Image1 = AddPicture(Panel1, "Image1", "ident_form", 8, 16, 489, 457);
+
+    Prenom = new TEdit(Panel1, "Prenom");
+    Prenom->SetBounds(280, 398, 169, 24);
+    Prenom->SetBorderStyle(TBorderStyle::None);
+    Prenom->SetColor(13352098);
+    Prenom->Font().SetName("Arial Narrow");
+    Prenom->Font().SetHeight(19);
+    Prenom->Font().SetStyle(fsBold);
+    Prenom->Font().SetColor(clNavy);
+    Prenom->SetMaxLength(0);
+
+    AM = new TComboBox(Panel1, "AM");
+    AM->SetBounds(276, 436, 129, 21);
+    AM->SetColor(7791820);
+    AM->SetItems(SubjectLevelList());
+    AM->SetItemIndex(-1);
+
+    Label5 = new TLabel(Panel1, "Label5");
+    Label5->SetTransparent(true);
+    Label5->Font().SetName("Arial");
+    Label5->Font().SetHeight(24);
+    Label5->Font().SetColor(clNavy);
+    Label5->SetCaption(Utf8ToAnsi("Matière"));
+    Label5->AdjustSize();
+    Label5->SetBounds(AM->Left() - Label5->Width() - 10, AM->Top() + (AM->Height() - Label5->Height()) / 2,
+                      Label5->Width(), Label5->Height());
+    // The form picture carries the prompts of both boxes: the caption is not shown twice.
+    Label5->Hide();
+
+    GivePrenom = new TLabel(Panel1, "GivePrenom");
+    GivePrenom->SetAutoSize(false);
+    GivePrenom->SetTransparent(true);
+    GivePrenom->SetAlignment(TAlignment::Center);
+    GivePrenom->SetLayoutCenter(true);
+    GivePrenom->Font().SetName("Arial Narrow");
+    GivePrenom->Font().SetHeight(32);
+    GivePrenom->Font().SetColor(clPurple);
+    GivePrenom->SetBounds(88, 464, 425, 37);
+    GivePrenom->Hide();
+
+    ok = AddPicture(Panel1, "ok", "o1", 472, 509, 121, 41);
+    LabelOK = AddCommandLabel(Panel1, "LabelOK", ok);
+    o1 = AddPicture(Panel1, "o1", "o1", 0, 0, ok->Width(), ok->Height());
+    o2 = AddPicture(Panel1, "o2", "o2", 0, 0, ok->Width(), ok->Height());
+    o1->Hide();
+    o2->Hide();
+
+    annuler = AddPicture(Panel1, "annuler", "v1", 312, 509, 121, 41);
+    LabelAnnuler = AddCommandLabel(Panel1, "LabelAnnuler", annuler);
+    v1 = AddPicture(Panel1, "v1", "v1", 0, 0, annuler->Width(), annuler->Height());
+    v2 = AddPicture(Panel1, "v2", "v2", 0, 0, annuler->Width(), annuler->Height());
+    for (TControl* c : std::initializer_list<TControl*>{annuler, LabelAnnuler, v1, v2}) c->Hide();
+    LabelAnnuler->SetEnabled(false);
+
+    OnShow = [this](TObject* s) { FormShow(s); };
+    LabelOK->OnClick = [this](TObject* s) { LabelOKClick(s); };
+    LabelOK->OnMouseEnter = [this](TObject* s) { LabelOKMouseEnter(s); };
+    LabelOK->OnMouseLeave = [this](TObject* s) { LabelOKMouseLeave(s); };
+    LabelAnnuler->OnMouseEnter = [this](TObject* s) { LabelAnnulerMouseEnter(s); };
+    LabelAnnuler->OnMouseLeave = [this](TObject* s) { LabelAnnulerMouseLeave(s); };
+    Prenom->OnKeyUp = [this](TObject* s, int& key, int shift) { PrenomKeyUp(s, key, shift); };
+}
+
+void TIdentification::FormShow(TObject* sender) {
+    validated_ = false;
+    GivePrenom->Hide();
+    // No cancel is offered: the screen is only shown when there is no learner yet.
+    annuler->Hide();
+    LabelAnnuler->Hide();
+    LabelAnnuler->SetEnabled(false);
+    Prenom->SetFocus();
+}
+
+void TIdentification::LabelOKClick(TObject* sender) {
+    const AnsiString name = Trim(Prenom->Text());
+    if (name.empty() || AM->ItemIndex() < 0) {
+        ShowError(name.empty() ? "IL FAUT FOURNIR TON  PRENOM !"
+                               : "IL FAUT CHOISIR UNE CLASSE DE REFERENCE !");
+        return;
+    }
+    if (!StartForm) throw Exception("home screen not created");
+    StartForm->SetLearnerName(name);
+    GivePrenom->Hide();
+    TStringList lines;
+    lines.Add(name + "@" + AM->Text());
+    // A failed write propagates: the screen stays open and the message is shown.
+    lines.SaveToFile(JoinPath(StartForm->AppDir, "liste_apprenants.txt"));
+    validated_ = true;
+    Close();
+}
+
+void TIdentification::ShowError(const AnsiString& text) {
+    GivePrenom->SetCaption(text);
+    // The line widens about its stored centre so that the longer message shows whole.
+    const int stored = 425, centre = 88 + stored / 2;
+    const int needed = QFontMetrics(GivePrenom->Font().ToQFont()).horizontalAdvance(ToQString(text)) + 8;
+    const int width = std::min(std::max(stored, needed), Panel1->Width());
+    const int left = std::clamp(centre - width / 2, 0, Panel1->Width() - width);
+    GivePrenom->SetBounds(left, GivePrenom->Top(), width, GivePrenom->Height());
+    GivePrenom->Show();
+}
+
+void TIdentification::LabelOKMouseEnter(TObject* sender) { ok->Picture().Assign(o2->Picture()); }
+void TIdentification::LabelOKMouseLeave(TObject* sender) { ok->Picture().Assign(o1->Picture()); }
+void TIdentification::LabelAnnulerMouseEnter(TObject* sender) { annuler->Picture().Assign(v2->Picture()); }
+void TIdentification::LabelAnnulerMouseLeave(TObject* sender) { annuler->Picture().Assign(v1->Picture()); }
+
+void TIdentification::PrenomKeyUp(TObject* sender, int& key, int shift) {
+    // Enter in the first-name box does what OK does.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) LabelOKClick(sender);
+}
+
+void TIdentification::closeEvent(QCloseEvent* e) {
+    // A close asked by the window system waits for a valid OK (the program itself
+    // closes the screen through Close(), which does not come here).
+    if (!validated_) {
+        e->ignore();
+        return;
+    }
+    TForm::closeEvent(e);
+}

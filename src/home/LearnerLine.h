@@ -1,0 +1,55 @@
+#pragma once
+// A learner is one line of the learner file: first name, "@", subject, a blank, level.
+// The rules that turn such a line, a subject and a level into what the screens use.
+#include <array>
+
+#include "platform/Text.h"
+
+struct LearnerLine {
+    AnsiString name;
+    AnsiString subject;
+    AnsiString level;
+};
+
+// Reads a learner line. The subject and level start as "Mathematiques" and "CP";
+// the name ends at the first "@"; what follows it is split at its first blank
+// into subject and level. Every part found replaces its default, even an empty one:
+// "Paul" keeps both defaults, "Paul@" gives an empty subject, "Paul@Mathematiques"
+// keeps the level "CP". Each part is trimmed.
+LearnerLine ParseLearnerLine(const AnsiString& line);
+
+// Splits a subject-and-level entry ("Français 6e") at its first blank, both parts
+// trimmed; without a blank the whole entry is the subject and the level is empty.
+LearnerLine SplitSubjectLevel(const AnsiString& entry);
+
+// The first name as shown: trimmed, lowered, with a capital at the start and after
+// every blank or "-" ("  jean-PIERRE  dupont" -> "Jean-Pierre  Dupont").
+AnsiString CapitaliseName(const AnsiString& name);
+
+// The exercise table of a subject and level: "exos_francais_" when the subject
+// holds "FRAN" (any case), else "exos_math_", then the level in small letters.
+AnsiString LevelTableName(const AnsiString& subject, const AnsiString& level);
+// True when the subject is French (the upper-cased, trimmed subject holds "FRAN").
+bool IsFrenchSubject(const AnsiString& subject);
+
+// The class picture of a level ("ClasseCM1", "Classe6e"); "" for an unknown level.
+AnsiString LevelPictureName(const AnsiString& level);
+
+// The query text of the exercise list of a table: every record of it.
+AnsiString ExerciseQueryText(const AnsiString& tableName);
+// The stored query text, with "WWW" in place of the table.
+AnsiString ExerciseQueryTemplate();
+
+// The eleven subject-and-level entries, in list order, with their exercise counts.
+struct SubjectLevelEntry {
+    const char* entry;   // UTF-8 source text
+    const char* count;
+};
+constexpr int kSubjectLevelCount = 11;
+const std::array<SubjectLevelEntry, kSubjectLevelCount>& SubjectLevelTable();
+// Entry i as program text (Windows-1252); "" outside 0..10.
+AnsiString SubjectLevelEntryText(int index);
+// The count caption of entry i ("1 241 exercices"); "" outside 0..10.
+AnsiString ExerciseCountCaption(int index);
+// The eleven entries as a list (items of the subject-and-level lists).
+TStringList SubjectLevelList();

@@ -1,0 +1,20 @@
+#pragma once
+// The eight screens of the program, created once in a fixed order, and the frame
+// every secondary screen shares.
+#include "platform/Forms.h"
+
+// Creates the eight screens through the application object, in order: home screen
+// (the main window), exercise player, identification, options, history, goodbye
+// screen, games, input box. Each lands in its global pointer.
+void CreateScreens();
+// Deletes the screens and clears their global pointers (tests create them anew).
+void DestroyScreens();
+
+// The frame of a screen: colour of every screen and the `Border` shape around it.
+TShape* AddScreenBorder(TForm* form);
+// A title label centred across the top of a screen.
+TLabel* AddScreenTitle(TForm* form, const AnsiString& caption);
+// A text command (hand cursor, cream, yellow while hovered) that closes its screen;
+// a negative left centres it.
+TLabel* AddCloseCommand(TForm* form, const AnsiString& name, const AnsiString& caption,
+                        int left, int top);

@@ -1,0 +1,289 @@
+// Texts drawn from letter pictures: sizes, places, skipped characters.
+#include <map>
+
+#include <QColor>
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include "ui/Artwork.h"
+#include "ui/LetterDrawing.h"
+
+using namespace letters;
+
+namespace {
+
+const QColor kBackground = ToQColor(kScreenColor);
+
+// Sizes of the stored character pictures.
+const std::map<char, QSize>& CharacterSizes() {
+    static const std::map<char, QSize> sizes = {
+        {'a', {34, 30}}, {'b', {29, 30}}, {'c', {31, 32}}, {'d', {31, 30}}, {'e', {30, 33}},
+        {'f', {29, 31}}, {'g', {33, 31}}, {'h', {32, 30}}, {'i', {17, 30}}, {'j', {26, 31}},
+        {'k', {30, 30}}, {'l', {28, 32}}, {'m', {40, 30}}, {'n', {31, 30}}, {'o', {33, 31}},
+        {'p', {29, 30}}, {'q', {33, 35}}, {'r', {32, 30}}, {'s', {31, 33}}, {'t', {32, 31}},
+        {'u', {28, 31}}, {'v', {34, 30}}, {'w', {40, 30}}, {'x', {32, 30}}, {'y', {33, 30}},
+        {'z', {31, 32}}, {'0', {24, 30}}, {'1', {18, 29}}, {'2', {25, 29}}, {'3', {24, 30}},
+        {'4', {25, 29}}, {'5', {25, 31}}, {'6', {24, 30}}, {'7', {26, 30}}, {'8', {24, 30}},
+        {'9', {26, 32}}, {'!', {11, 30}}, {'?', {19, 30}}, {':', {10, 21}}, {'+', {32, 40}},
+        {'-', {32, 40}}, {'*', {32, 40}}, {'/', {32, 40}}, {'(', {32, 40}}, {')', {32, 40}},
+    };
+    return sizes;
+}
+
+// A colour no two characters share, and never the background.
+QColor CharacterColour(char c) {
+    return QColor(10 + static_cast<unsigned char>(c), 200, 30);
+}
+
+// Character pictures of the stored sizes, each one plain colour.
+QImage FakeCharacterPicture(const AnsiString& name) {
+    for (const auto& [c, size] : CharacterSizes()) {
+        if (CharacterPictureName(c) != name) continue;
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(CharacterColour(c));
+        return image;
+    }
+    return QImage();
+}
+
+int AdvanceOf(const std::string& lowered) {
+    int x = 0;
+    for (char c : lowered) x += c == ' ' ? 20 : CharacterSizes().at(c).width();
+    return x;
+}
+
+// A sheet whose every pixel tells where it lies, so copies can be traced back.
+QImage CoordinateSheet() {
+    QImage sheet(501, 282, QImage::Format_RGB32);
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x)
+            sheet.setPixelColor(x, y, QColor(x % 256, y, 100 + x / 256));
+    return sheet;
+}
+
+GlyphSheet StoredSheet() {
+    GlyphSheet sheet;
+    ParseGlyphSheet(kSheetGlyphList, kSheetLeftList, kSheetTopList, kSheetRightList,
+                    kSheetBottomList, sheet);
+    return sheet;
+}
+
+QImage Sheet(const AnsiString& text) {
+    static const QImage picture = CoordinateSheet();
+    return DrawSheetImage(text, picture, StoredSheet(), kNameStripHeight, kScreenColor);
+}
+
+bool AllBackground(const QImage& image, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y) != kBackground) return false;
+    return true;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- character pictures
+
+TEST(RenderGlyphText, PlacesEachCharacterCentredOnTheStrip) {
+    const QImage image = RenderGlyphImage("Nombre de tirs: 12", FakeCharacterPicture);
+    ASSERT_EQ(image.height(), 40);
+    EXPECT_EQ(image.width(), AdvanceOf("nombre de tirs: 12"));
+
+    // The colon (10 x 21) is drawn 9 pixels from the top: (40 - 21) / 2.
+    const int colonX = AdvanceOf("nombre de tirs");
+    EXPECT_EQ(image.pixelColor(colonX, 8), kBackground);
+    EXPECT_EQ(image.pixelColor(colonX, 9), CharacterColour(':'));
+    EXPECT_EQ(image.pixelColor(colonX + 9, 29), CharacterColour(':'));
+    EXPECT_EQ(image.pixelColor(colonX, 30), kBackground);
+    // The blank after it is a 20-pixel gap of background.
+    EXPECT_TRUE(AllBackground(image, QRect(colonX + 10, 0, 20, 40)));
+    // The first glyph starts at 0; "n" is 30 high: rows 5 to 34.
+    EXPECT_EQ(image.pixelColor(0, 4), kBackground);
+    EXPECT_EQ(image.pixelColor(0, 5), CharacterColour('n'));
+    EXPECT_EQ(image.pixelColor(0, 34), CharacterColour('n'));
+}
+
+TEST(RenderGlyphText, OddHeightsRoundDownAndFullHeightSignsFillTheStrip) {
+    const QImage image = RenderGlyphImage("q+", FakeCharacterPicture);
+    ASSERT_EQ(image.width(), 33 + 32);
+    EXPECT_EQ(image.pixelColor(0, 1), kBackground);   // q: 35 high, (40 - 35) / 2 = 2
+    EXPECT_EQ(image.pixelColor(0, 2), CharacterColour('q'));
+    EXPECT_EQ(image.pixelColor(0, 36), CharacterColour('q'));
+    EXPECT_EQ(image.pixelColor(0, 37), kBackground);
+    EXPECT_EQ(image.pixelColor(33, 0), CharacterColour('+'));
+    EXPECT_EQ(image.pixelColor(33, 39), CharacterColour('+'));
+}
+
+TEST(RenderGlyphText, CharactersWithoutPictureAreSkippedWithoutRoom) {
+    const QImage verdict = RenderGlyphImage("Le compte est bon, bravo!", FakeCharacterPicture);
+    EXPECT_EQ(verdict.width(), AdvanceOf("le compte est bon bravo!"));
+    EXPECT_EQ(verdict, RenderGlyphImage("Le compte est bon bravo!", FakeCharacterPicture));
+
+    const AnsiString skipped = Utf8ToAnsi("1=1.'&_é,Ç") ;
+    EXPECT_EQ(RenderGlyphImage(skipped, FakeCharacterPicture),
+              RenderGlyphImage("11", FakeCharacterPicture));
+    // A picture missing from the store is skipped the same way.
+    const auto noA = [](const AnsiString& name) {
+        return name == "alpha_a" ? QImage() : FakeCharacterPicture(name);
+    };
+    EXPECT_EQ(RenderGlyphImage("bab", noA), RenderGlyphImage("bb", FakeCharacterPicture));
+}
+
+TEST(RenderGlyphText, CapitalsDrawAsSmallLettersAndBlanksAdvanceTwenty) {
+    EXPECT_EQ(RenderGlyphImage("ABC XYZ", FakeCharacterPicture),
+              RenderGlyphImage("abc xyz", FakeCharacterPicture));
+    // Inner blanks are kept (each one 20), outer ones trimmed.
+    const QImage image = RenderGlyphImage("  a  b  ", FakeCharacterPicture);
+    EXPECT_EQ(image.width(), 34 + 40 + 29);
+    EXPECT_TRUE(AllBackground(image, QRect(34, 0, 40, 40)));
+}
+
+TEST(RenderGlyphText, EmptyOrBlankTextGivesAnEmptyPicture) {
+    EXPECT_TRUE(RenderGlyphImage("", FakeCharacterPicture).isNull());
+    EXPECT_TRUE(RenderGlyphImage("   ", FakeCharacterPicture).isNull());
+    EXPECT_TRUE(RenderGlyphImage("...", FakeCharacterPicture).isNull());
+    EXPECT_EQ(RenderGlyphImage(" ", FakeCharacterPicture).width(), 0);
+}
+
+// ---------------------------------------------------------------- glyph sheet
+
+TEST(DrawSheetText, EmmaIsTwoHundredTwentyFiveBySixtySeven) {
+    const QImage sheet = CoordinateSheet();
+    const QImage image = Sheet("Emma");
+    ASSERT_EQ(image.size(), QSize(225, 67));
+    // E (167,4)-(209,62) at x 4; M (1,76)-(64,135) at x 46 and 109; A (0,4)-(41,62) at 172.
+    struct Piece { int x, left, top, width, height; };
+    for (const Piece& p : {Piece{4, 167, 4, 42, 58}, Piece{46, 1, 76, 63, 59},
+                           Piece{109, 1, 76, 63, 59}, Piece{172, 0, 4, 41, 58}}) {
+        for (int dy : {0, p.height - 1})
+            for (int dx : {0, p.width / 2, p.width - 1})
+                EXPECT_EQ(image.pixelColor(p.x + dx, 4 + dy),
+                          sheet.pixelColor(p.left + dx, p.top + dy)) << p.x << "," << dx << "," << dy;
+    }
+    // Margins: 4 on top and left, 12 on the right, 4 under the tallest glyph.
+    EXPECT_TRUE(AllBackground(image, QRect(0, 0, 225, 4)));
+    EXPECT_TRUE(AllBackground(image, QRect(0, 0, 4, 67)));
+    EXPECT_TRUE(AllBackground(image, QRect(213, 0, 12, 67)));
+    EXPECT_TRUE(AllBackground(image, QRect(0, 63, 225, 4)));
+    // Under the shorter E (58 high) the background shows in row 62.
+    EXPECT_EQ(image.pixelColor(10, 62), kBackground);
+    EXPECT_NE(image.pixelColor(50, 62), kBackground);
+}
+
+TEST(DrawSheetText, HeightFollowsTheTallestGlyph) {
+    EXPECT_EQ(Sheet("Quentin").height(), 72);   // the tail of the Q: 64 + 8
+    EXPECT_EQ(Sheet("aq").height(), 72);
+    EXPECT_EQ(Sheet("Alice").height(), 66);     // A to L only: 58 + 8
+    EXPECT_EQ(Sheet("Hugo").height(), 67);
+    // The Q hangs below the others: its last row is row 67.
+    const QImage q = Sheet("Q");
+    EXPECT_EQ(q.size(), QSize(4 + 44 + 12, 72));
+    EXPECT_NE(q.pixelColor(20, 67), kBackground);
+    EXPECT_EQ(q.pixelColor(20, 68), kBackground);
+}
+
+TEST(DrawSheetText, EmptyTextGivesSixteenByEightOfBackground) {
+    for (const AnsiString& text : std::initializer_list<AnsiString>{"", "   ", "...", "'"}) {
+        const QImage image = Sheet(text);
+        ASSERT_EQ(image.size(), QSize(16, 8)) << text;
+        EXPECT_TRUE(AllBackground(image, image.rect()));
+    }
+}
+
+TEST(DrawSheetText, CapitalsAndSmallLettersAlike) {
+    EXPECT_EQ(Sheet("jean-paul 2"), Sheet("JEAN-PAUL 2"));
+    EXPECT_EQ(Sheet(Utf8ToAnsi("Zoé")), Sheet("ZO"));
+}
+
+TEST(DrawSheetText, SkippedCharactersTakeNoRoom) {
+    // Accented first letter, full stop, comma, equals: dropped; hyphen is the minus glyph.
+    EXPECT_EQ(Sheet(Utf8ToAnsi("Éloïse")), Sheet("lose"));
+    EXPECT_EQ(Sheet("J.B. =A,B"), Sheet("JB AB"));
+    EXPECT_EQ(Sheet("Jean-Paul").width(), Sheet("JeanPaul").width() + 41);
+    EXPECT_EQ(Sheet("A_&").width(), 4 + 41 + 43 + 48 + 12);
+}
+
+TEST(DrawSheetText, CollapsedBlanksGiveOneTwentyPixelGap) {
+    const QImage collapsed = Sheet(CollapseSpaces("  Marie   Claire "));
+    EXPECT_EQ(collapsed, Sheet("Marie Claire"));
+    EXPECT_EQ(collapsed.width(), Sheet("MarieClaire").width() + 20);
+    // The gap itself is background from top to bottom.
+    const int gapX = Sheet("Marie").width() - 12;
+    EXPECT_TRUE(AllBackground(collapsed, QRect(gapX, 0, 20, collapsed.height())));
+    // Without collapsing every blank counts.
+    EXPECT_EQ(Sheet("Marie   Claire").width(), collapsed.width() + 40);
+}
+
+TEST(DrawSheetText, GlyphsTallerThanTheStripAreCutAndPaddedWithBackground) {
+    const QImage sheet = CoordinateSheet();
+    const QImage image = DrawSheetImage("Q", sheet, StoredSheet(), 40, kScreenColor);
+    ASSERT_EQ(image.size(), QSize(60, 72));
+    EXPECT_NE(image.pixelColor(10, 39), kBackground);
+    EXPECT_EQ(image.pixelColor(10, 40), kBackground);
+}
+
+TEST(CollapseSpaces, TrimsAndKeepsOneBlankPerRun) {
+    EXPECT_EQ(CollapseSpaces("  jean    pierre  "), "jean pierre");
+    EXPECT_EQ(CollapseSpaces("a b  c"), "a b c");
+    EXPECT_EQ(CollapseSpaces("   "), "");
+    EXPECT_EQ(CollapseSpaces("a\t\tb"), "a\t\tb");   // only the blank collapses
+    EXPECT_EQ(CollapseSpaces("a \t b"), "a \t b");
+}
+
+TEST(SheetLists, ItemsAreTrimmedEmptyOnesDroppedAndTheTailIgnored) {
+    EXPECT_EQ(SplitItems(" A ; ;b;;C"), (std::vector<AnsiString>{"A", "b"}));
+    EXPECT_TRUE(SplitItems("no separator").empty());
+    EXPECT_TRUE(SplitItems("").empty());
+
+    GlyphSheet sheet;
+    ParseGlyphSheet("a;B;c;", "1;x;3;", "7; 8 ;9;", "12abc;14;", "20;21;22;", sheet);
+    EXPECT_EQ(sheet.glyphs, (std::vector<AnsiString>{"A", "B", "C"}));
+    EXPECT_EQ(sheet.left, (std::vector<int>{1, 0, 3}));
+    EXPECT_EQ(sheet.top, (std::vector<int>{7, 8, 9}));
+    EXPECT_EQ(sheet.right, (std::vector<int>{12, 14}));
+    EXPECT_EQ(sheet.Find('b'), 1);
+    EXPECT_EQ(sheet.Find('A'), 0);
+    EXPECT_EQ(sheet.Find('c'), -1);   // no right edge for C: it cannot be drawn
+    EXPECT_EQ(sheet.Find('z'), -1);
+}
+
+TEST(SheetLists, StoredListsDescribeFortyGlyphs) {
+    const GlyphSheet sheet = StoredSheet();
+    ASSERT_EQ(sheet.glyphs.size(), 40u);
+    for (const auto* list : {&sheet.left, &sheet.top, &sheet.right, &sheet.bottom})
+        EXPECT_EQ(list->size(), 40u);
+    for (size_t i = 0; i < 40; ++i) {
+        EXPECT_GT(sheet.right[i], sheet.left[i]);
+        EXPECT_GT(sheet.bottom[i], sheet.top[i]);
+        EXPECT_LE(sheet.right[i], 501);
+        EXPECT_LE(sheet.bottom[i], 282);
+    }
+    EXPECT_EQ(sheet.Find('&'), 39);
+    EXPECT_EQ(sheet.Find('0'), 26);
+}
+
+// ---------------------------------------------------------------- the stored artwork
+
+TEST(LetterArtwork, CharacterPicturesHaveTheirStoredSizes) {
+    for (const auto& [c, size] : CharacterSizes()) {
+        const QImage picture = Artwork(CharacterPictureName(c));
+        EXPECT_EQ(picture.size(), size) << c;
+    }
+    EXPECT_EQ(Artwork("LatestALPHA").size(), QSize(501, 282));
+}
+
+TEST(LetterArtwork, NameFromTheStoredSheetShowsItsGlyphs) {
+    const QImage sheet = Artwork("LatestALPHA");
+    const QImage image = DrawSheetImage("Emma", sheet, StoredSheet(), kNameStripHeight, kScreenColor);
+    ASSERT_EQ(image.size(), QSize(225, 67));
+    // Something of each glyph differs from the background.
+    for (int x0 : {4, 46, 109, 172}) {
+        bool drawn = false;
+        for (int y = 4; y < 62 && !drawn; ++y)
+            for (int x = x0; x < x0 + 40 && !drawn; ++x)
+                drawn = image.pixelColor(x, y) != kBackground;
+        EXPECT_TRUE(drawn) << x0;
+    }
+    const QImage counter = RenderGlyphImage("Nombre de tirs: 12", Artwork);
+    EXPECT_EQ(counter.size(), QSize(AdvanceOf("nombre de tirs: 12"), 40));
+}
