@@ -119,7 +119,6 @@ TIdentification::TIdentification() : TForm("Identification") {
     LabelOK->OnMouseLeave = [this](TObject* s) { LabelOKMouseLeave(s); };
     LabelAnnuler->OnMouseEnter = [this](TObject* s) { LabelAnnulerMouseEnter(s); };
     LabelAnnuler->OnMouseLeave = [this](TObject* s) { LabelAnnulerMouseLeave(s); };
-    Prenom->OnKeyUp = [this](TObject* s, int& key, int shift) { PrenomKeyUp(s, key, shift); };
 }
 
 void TIdentification::FormShow(TObject* sender) {
@@ -165,11 +164,6 @@ void TIdentification::LabelOKMouseEnter(TObject* sender) { ok->Picture().Assign(
 void TIdentification::LabelOKMouseLeave(TObject* sender) { ok->Picture().Assign(o1->Picture()); }
 void TIdentification::LabelAnnulerMouseEnter(TObject* sender) { annuler->Picture().Assign(v2->Picture()); }
 void TIdentification::LabelAnnulerMouseLeave(TObject* sender) { annuler->Picture().Assign(v1->Picture()); }
-
-void TIdentification::PrenomKeyUp(TObject* sender, int& key, int shift) {
-    // Enter in the first-name box does what OK does.
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) LabelOKClick(sender);
-}
 
 void TIdentification::closeEvent(QCloseEvent* e) {
     // A close asked by the window system waits for a valid OK (the program itself

@@ -35,7 +35,6 @@ public:
     void LabelOKMouseLeave(TObject* sender);
     void LabelAnnulerMouseEnter(TObject* sender);
     void LabelAnnulerMouseLeave(TObject* sender);
-    void PrenomKeyUp(TObject* sender, int& key, int shift);
 
 protected:
     // Closing from the window system is refused until a valid OK.

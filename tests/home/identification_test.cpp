@@ -139,14 +139,3 @@ TEST_F(IdentificationTest, OkFaceFollowsTheMouse) {
     EXPECT_NE(Identification->o1->Picture().Image(), Identification->o2->Picture().Image());
 }
 
-TEST_F(IdentificationTest, EnterInTheNameBoxActsAsOk) {
-    RemoveLearnerFile();
-    onModal = [&](TForm&) {
-        Type("Nina", 3);
-        int key = Qt::Key_Return;
-        Identification->PrenomKeyUp(Identification->Prenom, key, 0);
-        EXPECT_FALSE(Shown());
-    };
-    RunStartup();
-    EXPECT_EQ(LearnerFile(), "Nina@Mathematiques CM1\r\n");
-}

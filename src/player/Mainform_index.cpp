@@ -1,0 +1,183 @@
+// The table of contents: loading the programme of the subject and level, counting the
+// exercises of each chapter, selecting an entry and opening a chapter.
+#include "home/Intro.h"
+#include "platform/Dialogs.h"
+#include "player/ChapterIndex.h"
+#include "player/Mainform_exo.h"
+#include "player/Sequence.h"
+
+namespace {
+
+AnsiString DataOf(const TTreeNode* node) {
+    return node && node->HasData() ? node->Data() : AnsiString();
+}
+
+} // namespace
+
+void TMainFormEXO::Load_IndexClick(TObject*) {
+    Guarded([this] {
+        if (!MainADOConnection->Connected()) MainADOConnection->Open();
+        INDEX_Table->Open();
+        AnsiString programme;
+        const AnsiString subject = Trim(AnsiLowerCase(StartForm ? StartForm->Subject : ""));
+        const AnsiString level = Trim(AnsiLowerCase(StartForm ? StartForm->Level : ""));
+        if (INDEX_Table->RecordCount() > 0) {
+            INDEX_Table->First();
+            while (!INDEX_Table->Eof()) {
+                if (Trim(AnsiLowerCase(INDEX_Table->FieldByName("matiere").AsString())) == subject &&
+                    Trim(AnsiLowerCase(INDEX_Table->FieldByName("classe").AsString())) == level) {
+                    programme = INDEX_Table->FieldByName("programme").AsString();
+                    break;
+                }
+                INDEX_Table->Next();
+            }
+        }
+
+        TStringList lines;
+        lines.SetText(Trim(programme));
+        IndexTree->LoadFromLines(lines.Items());
+
+        for (TTreeNode* node : IndexTree->Nodes()) {
+            AnsiString code, title;
+            if (SplitChapterLine(node->Text(), code, title)) {
+                node->SetText(title);
+                node->SetData(code);
+            }
+        }
+        for (int i = 0; i < IndexTree->TopCount(); ++i) IndexTree->TopItem(i)->Expand(true);
+
+        if (TTreeNode* first = IndexTree->GetFirstNode()) {
+            first->Expand(false);
+            IndexTree->SetSelected(first);
+            IndexTree->SetSelected(nullptr);
+        }
+        INDEX_Table->Close();
+    });
+}
+
+void TMainFormEXO::CountChapterExercises() {
+    ChapterCountTable counts;
+
+    Guarded([&] {
+        for (int t = 1; t <= 8; ++t) {
+            counts.BeginPage(t);
+            GEN_Query->SetSQLText(CountQueryText(ExoTableName, TypeOfPageNumber(t)));
+            GEN_Query->Open();
+            if (GEN_Query->RecordCount() > 0) {
+                GEN_Query->First();
+                while (!GEN_Query->Eof()) {
+                    const AnsiString code = GEN_Query->FieldByName("codeExo").AsString();
+                    const int n = static_cast<int>(GEN_Query->FieldByName("NbExo").AsInteger());
+                    counts.Add(code, t, n);
+                    GEN_Query->Next();
+                }
+            }
+            GEN_Query->Close();
+        }
+    });
+
+    Guarded([&] {
+        const std::vector<TTreeNode*> nodes = IndexTree->Nodes();
+        for (TTreeNode* node : nodes) node->SetText(CutRemark(node->Text()));
+        for (int i = 0; i < counts.Count(); ++i) {
+            const AnsiString& code = counts.Code(i);
+            for (TTreeNode* node : nodes) {
+                if (DataOf(node) == code) {
+                    node->SetData(EntryDataWithTotal(code, counts.Total(i)));
+                    break;
+                }
+            }
+        }
+    });
+    IndexTree->Repaint();
+}
+
+AnsiString TMainFormEXO::SumTypeCounts(const AnsiString& counts) {
+    AnsiString sum = " T = 0";
+    Guarded([&] { sum = SumTypeCountsText(counts); });
+    return sum;
+}
+
+void TMainFormEXO::IndexTreeChange(TObject* Sender) {
+    IndexTreeClick(Sender);
+}
+
+void TMainFormEXO::IndexTreeClick(TObject*) {
+    Guarded([this] {
+        NbExoChap->SetCaption("");
+        NbExoChap->SetHint("0");
+        TTreeNode* node = IndexTree->Selected();
+        if (!node) return;
+
+        const int own = EntryExerciseCount(DataOf(node));
+        if (own != 0) {
+            NbExoChap->SetCaption(Utf8ToAnsi("Nombre d'exercices liés à cette entrée: ") +
+                                  IntToStr(own));
+            NbExoChap->SetHint("1");
+        } else {
+            NbExoChap->SetCaption(Utf8ToAnsi("Aucun exercice directement lié à cette entrée"));
+            NbExoChap->SetHint("0");
+        }
+
+        int subChapters = node->Count();
+        int total = 0;
+        for (int i = 0; i < node->Count(); ++i) total += CountNodeExercises(node->Item(i), subChapters);
+        if (total < 1)
+            Nb_Child_Exo->SetCaption("");
+        else
+            Nb_Child_Exo->SetCaption("Nombre d'exercices des " + IntToStr(subChapters) +
+                                     " sous-chapitres : " + IntToStr(total));
+    });
+}
+
+int TMainFormEXO::CountNodeExercises(TTreeNode* node, int& subChapters) {
+    int total = EntryExerciseCount(DataOf(node));
+    subChapters += node->Count();
+    for (int i = 0; i < node->Count(); ++i) total += CountNodeExercises(node->Item(i), subChapters);
+    return total;
+}
+
+void TMainFormEXO::Label_Index_OKClick(TObject*) {
+    Guarded([this] {
+        TTreeNode* node = IndexTree->Selected();
+        if (!node) {
+            Nb_Child_Exo->SetCaption(Utf8ToAnsi("Aucun (sous-)chapitre n'a été sélectionné!"));
+            return;
+        }
+        if (NbExoChap->Hint() != "1") {
+            MessageDlg(Utf8ToAnsi("Aucun exercice n'est directement lié à cette entrée de la "
+                                  "table des matières.\nIl faut sélectionner un sous-chapitre précis."),
+                       TMsgDlgType::Information, mbOK);
+            return;
+        }
+        ThisChapter->SetCaption(node->Text());
+        const AnsiString code = EntryChapterCode(DataOf(node));
+        Table_Exos->SetSQLText(NarrowQueryToChapter(Table_Exos->SQLText(), code));
+
+        int n = 0;
+        Guarded([&] {
+            Table_Exos->Open();
+            n = Table_Exos->RecordCount();
+            FillJumpList(n);
+        });
+
+        NbExo->SetCaption("1/" + IntToStr(n));
+        CurrentExoIndex = 1;
+        PanelNote->Hide();
+        LabelVerification->SetEnabled(true);
+        LabelCorriger->SetEnabled(true);
+        LabelSuivant->SetEnabled(true);
+        label_previous->SetEnabled(true);
+
+        LoadCurrentExercise(1);
+        StartAttempt();
+    });
+}
+
+void TMainFormEXO::Label_Index_OKMouseEnter(TObject*) {
+    Img_Index_OK->Picture().Assign(Img_Index_OK_2->Picture());
+}
+
+void TMainFormEXO::Label_Index_OKMouseLeave(TObject*) {
+    Img_Index_OK->Picture().Assign(Img_Index_OK_1->Picture());
+}

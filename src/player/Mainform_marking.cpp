@@ -1,0 +1,172 @@
+// VERIFIER and CORRIGER: the checks of the pages, the mark and its badge, the verdict
+// banners, the trace record, the done flag, the mark command and the full-marks animation.
+#include "player/Mainform_exo.h"
+
+#include <algorithm>
+
+#include "platform/DateTime.h"
+#include "player/Marking.h"
+#include "ui/Artwork.h"
+
+namespace {
+
+constexpr int kTrueFalsePage = 3;
+
+const char* const kShowMark = "AFFICHER MA NOTE";
+const char* const kHideMark = "MASQUER MA NOTE";
+
+// Appends one record to the trace: open, append, the eight fields in order, post, close.
+void AppendTraceRecord(TMainFormEXO& f) {
+    TADOTable& t = *f.TRACE_Table;
+    t.Open();
+    try {
+        t.Append();
+        t.FieldByName("ExoCode").SetValue(f.ExoNumber);
+        t.FieldByName("ExoStart").SetValue(f.ExoStartTime);
+        t.FieldByName("ExoEnd").SetValue(f.ExoEndTime);
+        t.FieldByName("ExoNote").SetValue(f.ExoMark);
+        t.FieldByName("ExoUseverif").SetValue(f.ExoVerifUsed);
+        t.FieldByName("ExoType").SetValue(f.ExoTypeName);
+        t.FieldByName("ExoChap").SetValue(f.ChapterTitle);
+        t.FieldByName("ExoChapcode").SetValue(f.ChapterCode);
+        t.Post();
+    } catch (...) {
+        // Leave the table closed so that the next record can be written.
+        Guarded([&] { t.Cancel(); });
+        Guarded([&] { t.Close(); });
+        throw;
+    }
+    t.Close();
+}
+
+}  // namespace
+
+void TMainFormEXO::RunCheckOfPage(int pageNumber) {
+    switch (pageNumber) {
+    case kTrueFalsePage: CheckQB(); break;
+    // The checks of the other pages join here as their pages come.
+    default: break;
+    }
+}
+
+void TMainFormEXO::LabelVerificationClick(TObject*) {
+    Guarded([&] {
+        if (ExoChecked == 1) {
+            ExoChecked = 0;
+            LabelCorrigerClick(nullptr);
+            return;
+        }
+        ExoChecked = 1;
+        ExoVerifUsed = 1;
+        ExoMark = -1;
+        const int page = ExoPageControl->ActivePageIndex() + 1;
+        // The true-or-false check always runs in full.
+        if (page == kTrueFalsePage) ExoChecked = 0;
+        RunCheckOfPage(page);
+    });
+}
+
+void TMainFormEXO::LabelCorrigerClick(TObject*) {
+    Guarded([&] {
+        ExoChecked = 0;
+        const int page = ExoPageControl->ActivePageIndex() + 1;
+        Guarded([&] {
+            ExoMark = MarkBeforeCheck(ExoMark);
+            RunCheckOfPage(page);
+            LabelVerification->SetEnabled(false);
+            LabelCorriger->SetEnabled(false);
+            ExoMark = MarkAfterCheck(ExoMark);
+
+            if (TImage* badge = NoteImage(ExoMark)) ImgExoNote->Picture().Assign(badge->Picture());
+            TImage* banner = FullMarks(ExoMark) ? ToutBon : PasMal;
+            yes_timer->SetEnabled(FullMarks(ExoMark));
+            // Over whatever the pages laid out since.
+            for (TImage* v : {QCMverdict, QCCverdict, QTROverdict, QTRCverdict, QMRverdict, QMTverdict}) {
+                v->Picture().Assign(banner->Picture());
+                v->Show();
+                v->BringToFront();
+            }
+            for (TImage* info : {QTROInfoNote, QTRCInfoNote, QMRInfoNote, QMTInfoNote}) {
+                info->Show();
+                info->BringToFront();
+            }
+
+            PanelNote->SetVisible(Trim(AfficherNote->Caption()) != kShowMark);
+            PanelNote->Repaint();
+
+            ExoEndTime = DateTimeText(Now());
+            AppendTraceRecord(*this);
+            Guarded([&] { MarkExerciseSolved(); });
+            ExoMark = 0;
+        });
+        ExoChecked = 0;
+        LabelVerification->SetEnabled(false);
+        LabelCorriger->SetEnabled(false);
+    });
+}
+
+void TMainFormEXO::MarkExerciseSolved() {
+    if (Table_Exos->RecordCount() < 1 || Table_Exos->Eof()) return;
+    Table_Exos->Edit();
+    Table_Exos->FieldByName("resoluExo").SetValue(1);
+    Table_Exos->Post();
+}
+
+void TMainFormEXO::AfficherNoteClick(TObject*) {
+    if (Trim(AfficherNote->Caption()) == kShowMark) {
+        AfficherNote->SetCaption(kHideMark);
+        PanelNote->Show();
+    } else {
+        AfficherNote->SetCaption(kShowMark);
+        PanelNote->Hide();
+    }
+}
+
+void TMainFormEXO::yes_timerTimer(TObject*) {
+    const bool first = yes_1->Visible();
+    yes_1->SetVisible(!first);
+    yes_2->SetVisible(first);
+}
+
+void TMainFormEXO::BuildMarkingPictures() {
+    struct Place {
+        TImage** image;
+        TTabSheet* page;
+        const char* name;
+        int left, top, width, height;
+    };
+    // Verdict banners of the pages, filled with "ToutBon" or "PasMal" by the correction;
+    // never lower than the banner itself.
+    const int bannerHeight = std::max(ArtworkSize("ToutBon").height(), 33);
+    const Place verdicts[] = {
+        {&QCMverdict, TabSheet1, "QCMverdict", 24, 432, 745, 33},
+        {&QCCverdict, TabSheet4, "QCCverdict", 24, 424, 745, 41},
+        {&QTROverdict, TabSheet5, "QTROverdict", 24, 556, 745, 41},
+        {&QTRCverdict, TabSheet6, "QTRCverdict", 24, 556, 745, 41},
+        {&QMRverdict, TabSheet7, "QMRverdict", 24, 556, 745, 41},
+        {&QMTverdict, TabSheet8, "QMTverdict", 24, 556, 745, 41},
+    };
+    for (const Place& p : verdicts) {
+        auto* image = new TImage(p.page, p.name);
+        image->SetBounds(p.left, p.top, p.width, std::max(p.height, bannerHeight));
+        image->SetCenter(true);
+        image->Hide();
+        *p.image = image;
+    }
+    // What the colours of a corrected text mean, above the banner of the text pages.
+    const QImage info = Artwork("info_note");
+    const Place infos[] = {
+        {&QTROInfoNote, TabSheet5, "QTROInfoNote", 24, 508, 745, 44},
+        {&QTRCInfoNote, TabSheet6, "QTRCInfoNote", 24, 508, 745, 44},
+        {&QMRInfoNote, TabSheet7, "QMRInfoNote", 24, 508, 745, 44},
+        {&QMTInfoNote, TabSheet8, "QMTInfoNote", 24, 508, 745, 44},
+    };
+    for (const Place& p : infos) {
+        auto* image = new TImage(p.page, p.name);
+        image->SetBounds(p.left, p.top, p.width, p.height);
+        image->SetCenter(true);
+        image->Picture().SetImage(info);
+        image->Hide();
+        *p.image = image;
+    }
+}
