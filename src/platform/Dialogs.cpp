@@ -133,6 +133,8 @@ DialogHooks RecordingHooks(RecordedDialogs& record,
 }
 
 int DialogService::RunModal(TForm& form) {
+    // A screen already shown modally has its loop running: a second one would never end.
+    if (form.Modal()) throw Exception("Cannot make a visible window modal");
     QPointer<TControl> alive(&form);
     if (!form.isHidden()) form.hide();
     form.BeginModal();

@@ -103,17 +103,12 @@ void SetColors(QWidget* w, TColor back, TColor text) {
 }
 
 // Check boxes and radio buttons react over their whole control, as the framework's do.
-class WholeCheckBox : public QCheckBox {
+template <class Button>
+class WholeButton : public Button {
 public:
-    using QCheckBox::QCheckBox;
+    using Button::Button;
 protected:
-    bool hitButton(const QPoint& p) const override { return rect().contains(p); }
-};
-class WholeRadioButton : public QRadioButton {
-public:
-    using QRadioButton::QRadioButton;
-protected:
-    bool hitButton(const QPoint& p) const override { return rect().contains(p); }
+    bool hitButton(const QPoint& p) const override { return this->rect().contains(p); }
 };
 
 }  // namespace
@@ -310,7 +305,17 @@ void TControl::Click() {
 }
 
 void TControl::StateChanged() {
+    // A wrapped widget shows the control's font and colours.
+    if (inner_) {
+        inner_->setFont(font_.ToQFont());
+        SetColors(inner_, color_, font_.Color());
+    }
     update();
+}
+
+void TControl::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (inner_) inner_->setGeometry(rect());
 }
 
 void TControl::paintEvent(QPaintEvent*) {
@@ -319,63 +324,100 @@ void TControl::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), ToQColor(color_));
 }
 
-void TControl::mousePressEvent(QMouseEvent* e) {
-    e->accept();
-    if (!isEnabled()) return;
-    QPointer<TControl> self(this);
+// Mouse and key events, from the control itself or from its wrapped widget (p is in
+// the control's coordinates). Each returns false when a handler deleted the control.
+
+bool TControl::MouseDown(QMouseEvent* e, QPoint p) {
     if (e->button() == Qt::LeftButton) pressed_ = true;
-    if (OnMouseDown) {
-        TMouseEvent h = OnMouseDown;
-        QPoint p = e->position().toPoint();
-        RunHandler([&] { h(this, ButtonOf(e->button()), ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y()); });
-    }
+    if (!OnMouseDown) return true;
+    QPointer<TControl> self(this);
+    TMouseEvent h = OnMouseDown;
+    RunHandler([&] { h(this, ButtonOf(e->button()), ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y()); });
+    return !self.isNull();
 }
 
-void TControl::mouseReleaseEvent(QMouseEvent* e) {
-    e->accept();
-    if (!isEnabled()) return;
+bool TControl::MouseUp(QMouseEvent* e, QPoint p) {
     QPointer<TControl> self(this);
-    QPoint p = e->position().toPoint();
     if (e->button() == Qt::LeftButton) {
-        bool click = pressed_ && rect().contains(p);
+        const bool click = pressed_ && rect().contains(p);
         pressed_ = false;
-        if (click) Click();
-        if (!self) return;
+        if (click && ForwardsClick()) Click();
+        if (!self) return false;
     }
     if (OnMouseUp && isEnabled()) {
         TMouseEvent h = OnMouseUp;
         RunHandler([&] { h(this, ButtonOf(e->button()), ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y()); });
     }
+    return !self.isNull();
+}
+
+// A double click: OnDblClick, then OnMouseDown; the release that follows is no click.
+bool TControl::MouseDoubleClick(QMouseEvent* e, QPoint p) {
+    QPointer<TControl> self(this);
+    if (e->button() == Qt::LeftButton) Notify(OnDblClick);
+    if (self && isEnabled()) MouseDown(e, p);
+    if (!self) return false;
+    pressed_ = false;
+    return true;
+}
+
+void TControl::MouseMove(QMouseEvent* e, QPoint p) {
+    if (!OnMouseMove) return;
+    TMouseMoveEvent h = OnMouseMove;
+    RunHandler([&] { h(this, ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y()); });
+}
+
+bool TControl::KeyDown(QKeyEvent* e, char& typed) {
+    const AnsiString text = FromQString(e->text());
+    typed = text.size() == 1 ? text[0] : 0;
+    QPointer<TControl> self(this);
+    if (OnKeyDown) {
+        int key = e->key();
+        TKeyEvent h = OnKeyDown;
+        RunHandler([&] { h(this, key, ShiftOf(e->modifiers())); });
+        if (!self || key == 0) return false;
+    }
+    if (OnKeyPress && typed != 0) {
+        TKeyPressEvent h = OnKeyPress;
+        RunHandler([&] { h(this, typed); });
+        if (!self || typed == 0) return false;
+    }
+    return true;
+}
+
+bool TControl::KeyUp(QKeyEvent* e) {
+    if (!OnKeyUp) return true;
+    int key = e->key();
+    TKeyEvent h = OnKeyUp;
+    QPointer<TControl> self(this);
+    RunHandler([&] { h(this, key, ShiftOf(e->modifiers())); });
+    return self && key != 0;
+}
+
+// Qt sends no mouse event to a disabled control: its clicks reach the parent.
+void TControl::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+    MouseDown(e, e->position().toPoint());
+}
+
+void TControl::mouseReleaseEvent(QMouseEvent* e) {
+    e->accept();
+    MouseUp(e, e->position().toPoint());
 }
 
 void TControl::mouseDoubleClickEvent(QMouseEvent* e) {
     e->accept();
-    if (!isEnabled()) return;
-    pressed_ = false;   // the release that follows is not a second click
-    QPointer<TControl> self(this);
-    if (e->button() == Qt::LeftButton) Notify(OnDblClick);
-    if (self && OnMouseDown && isEnabled()) {
-        TMouseEvent h = OnMouseDown;
-        QPoint p = e->position().toPoint();
-        RunHandler([&] { h(this, ButtonOf(e->button()), ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y()); });
-    }
+    MouseDoubleClick(e, e->position().toPoint());
 }
 
 void TControl::mouseMoveEvent(QMouseEvent* e) {
     e->accept();
-    if (!isEnabled() || !OnMouseMove) return;
-    TMouseMoveEvent h = OnMouseMove;
-    QPoint p = e->position().toPoint();
-    RunHandler([&] { h(this, ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y()); });
+    MouseMove(e, e->position().toPoint());
 }
 
-void TControl::enterEvent(QEnterEvent*) {
-    if (isEnabled()) Notify(OnMouseEnter);
-}
-
-void TControl::leaveEvent(QEvent*) {
-    if (isEnabled()) Notify(OnMouseLeave);
-}
+// Entering and leaving reach disabled controls too (their hints still show).
+void TControl::enterEvent(QEnterEvent*) { Notify(OnMouseEnter); }
+void TControl::leaveEvent(QEvent*) { Notify(OnMouseLeave); }
 
 void TControl::keyPressEvent(QKeyEvent* e) {
     // Keys reach only the focused control (not its parents, not a wrapper).
@@ -383,19 +425,8 @@ void TControl::keyPressEvent(QKeyEvent* e) {
         e->ignore();
         return;
     }
-    QPointer<TControl> self(this);
-    if (OnKeyDown) {
-        int key = e->key();
-        TKeyEvent h = OnKeyDown;
-        RunHandler([&] { h(this, key, ShiftOf(e->modifiers())); });
-        if (key == 0 || !self) return;
-    }
-    AnsiString text = FromQString(e->text());
-    if (OnKeyPress && text.size() == 1) {
-        char c = text[0];
-        TKeyPressEvent h = OnKeyPress;
-        RunHandler([&] { h(this, c); });
-    }
+    char typed = 0;
+    KeyDown(e, typed);
 }
 
 void TControl::keyReleaseEvent(QKeyEvent* e) {
@@ -403,15 +434,8 @@ void TControl::keyReleaseEvent(QKeyEvent* e) {
         e->ignore();
         return;
     }
-    if (OnKeyUp) {
-        int key = e->key();
-        TKeyEvent h = OnKeyUp;
-        RunHandler([&] { h(this, key, ShiftOf(e->modifiers())); });
-    }
+    KeyUp(e);
 }
-
-void TControl::focusInEvent(QFocusEvent* e) { QWidget::focusInEvent(e); }
-void TControl::focusOutEvent(QFocusEvent* e) { QWidget::focusOutEvent(e); }
 
 void TControl::ForwardEventsOf(QWidget* inner) {
     inner_ = inner;
@@ -430,97 +454,35 @@ void TControl::ForwardEventsOf(QWidget* inner) {
 bool TControl::eventFilter(QObject* watched, QEvent* event) {
     if (forwarding_ || !inner_ || !isEnabled()) return false;
     if (watched == mouseTarget_) {
-        auto* w = static_cast<QWidget*>(watched);
+        auto mouse = [&] { return static_cast<QMouseEvent*>(event); };
+        auto at = [&] { return static_cast<QWidget*>(watched)->mapTo(this, mouse()->position().toPoint()); };
         switch (event->type()) {
-        case QEvent::MouseButtonPress: {
-            auto* e = static_cast<QMouseEvent*>(event);
-            QPoint p = w->mapTo(this, e->position().toPoint());
-            if (e->button() == Qt::LeftButton) pressed_ = true;
-            if (OnMouseDown) {
-                TMouseEvent h = OnMouseDown;
-                RunHandler([&] { h(this, ButtonOf(e->button()), ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y()); });
-            }
-            return false;
-        }
-        case QEvent::MouseButtonRelease: {
-            auto* e = static_cast<QMouseEvent*>(event);
-            QPoint p = w->mapTo(this, e->position().toPoint());
-            QPointer<TControl> self(this);
-            if (e->button() == Qt::LeftButton) {
-                bool click = pressed_ && rect().contains(p);
-                pressed_ = false;
-                if (click && ForwardsClick()) Click();
-                if (!self) return true;
-            }
-            if (OnMouseUp && isEnabled()) {
-                TMouseEvent h = OnMouseUp;
-                RunHandler([&] { h(this, ButtonOf(e->button()), ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y()); });
-                if (!self) return true;
-            }
-            return false;
-        }
-        case QEvent::MouseButtonDblClick: {
-            auto* e = static_cast<QMouseEvent*>(event);
-            pressed_ = false;
-            QPointer<TControl> self(this);
-            if (e->button() == Qt::LeftButton) Notify(OnDblClick);
-            return !self;
-        }
-        case QEvent::MouseMove: {
-            if (!OnMouseMove) return false;
-            auto* e = static_cast<QMouseEvent*>(event);
-            QPoint p = w->mapTo(this, e->position().toPoint());
-            TMouseMoveEvent h = OnMouseMove;
-            RunHandler([&] { h(this, ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y()); });
-            return false;
-        }
-        default:
-            break;
+        case QEvent::MouseButtonPress: return !MouseDown(mouse(), at());
+        case QEvent::MouseButtonRelease: return !MouseUp(mouse(), at());
+        case QEvent::MouseButtonDblClick: return !MouseDoubleClick(mouse(), at());
+        case QEvent::MouseMove: MouseMove(mouse(), at()); return false;
+        default: break;
         }
     }
     if (watched == inner_) {
         switch (event->type()) {
         case QEvent::KeyPress: {
             auto* e = static_cast<QKeyEvent*>(event);
+            const AnsiString text = FromQString(e->text());
+            const char original = text.size() == 1 ? text[0] : 0;
+            char typed = 0;
             QPointer<TControl> self(this);
-            if (OnKeyDown) {
-                int key = e->key();
-                TKeyEvent h = OnKeyDown;
-                RunHandler([&] { h(this, key, ShiftOf(e->modifiers())); });
-                if (!self) return true;
-                if (key == 0) return true;
-            }
-            AnsiString text = FromQString(e->text());
-            if (OnKeyPress && text.size() == 1) {
-                char c = text[0];
-                const char original = c;
-                TKeyPressEvent h = OnKeyPress;
-                RunHandler([&] { h(this, c); });
-                if (!self) return true;
-                if (c == 0) return true;
-                if (c != original) {
-                    // The handler changed the character: the widget receives the new one.
-                    QKeyEvent changed(QEvent::KeyPress, e->key(), e->modifiers(),
-                                      ToQString(AnsiString(1, c)));
-                    forwarding_ = true;
-                    QCoreApplication::sendEvent(inner_, &changed);
-                    if (self) forwarding_ = false;
-                    return true;
-                }
-            }
-            return false;
+            if (!KeyDown(e, typed)) return true;
+            if (typed == original) return false;
+            // The handler changed the character: the widget receives the new one.
+            QKeyEvent changed(QEvent::KeyPress, e->key(), e->modifiers(), ToQString(AnsiString(1, typed)));
+            forwarding_ = true;
+            QCoreApplication::sendEvent(inner_, &changed);
+            if (self) forwarding_ = false;
+            return true;
         }
-        case QEvent::KeyRelease: {
-            if (!OnKeyUp) return false;
-            auto* e = static_cast<QKeyEvent*>(event);
-            int key = e->key();
-            TKeyEvent h = OnKeyUp;
-            QPointer<TControl> self(this);
-            RunHandler([&] { h(this, key, ShiftOf(e->modifiers())); });
-            return !self || key == 0;
-        }
-        default:
-            break;
+        case QEvent::KeyRelease: return !KeyUp(static_cast<QKeyEvent*>(event));
+        default: break;
         }
     }
     return false;
@@ -575,10 +537,6 @@ void TLabel::StateChanged() {
 }
 
 void TLabel::BoundsChanged() { AdjustSize(); }
-
-void TLabel::resizeEvent(QResizeEvent* e) {
-    TControl::resizeEvent(e);
-}
 
 void TLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -790,91 +748,63 @@ void TGroupBox::paintEvent(QPaintEvent*) {
 // ---------------------------------------------------------------------------
 // Check boxes, radio buttons, buttons
 
-TCheckBox::TCheckBox(TControl* parent, const AnsiString& name)
-    : TControl(parent, name), box_(new WholeCheckBox(this)) {
-    resize(97, 17);
-    ForwardEventsOf(box_);
-    QObject::connect(box_, &QCheckBox::clicked, this, [this](bool checked) {
-        box_->blockSignals(true);
-        box_->setChecked(!checked);
-        box_->blockSignals(false);
-        SetChecked(checked);
-    });
-    StateChanged();
-}
-
-bool TCheckBox::Checked() const { return box_->isChecked(); }
-
-void TCheckBox::SetChecked(bool v) {
-    if (v == Checked()) return;
-    box_->blockSignals(true);
-    box_->setChecked(v);
-    box_->blockSignals(false);
-    Notify(OnClick);
-}
-
-void TCheckBox::Click() {
-    if (!isEnabled()) return;
-    SetChecked(!Checked());
-}
-
-void TCheckBox::StateChanged() {
-    box_->setText(ToQString(caption_));
-    box_->setFont(font_.ToQFont());
-    SetColors(box_, color_, font_.Color());
-    box_->setAutoFillBackground(true);
-}
-
-void TCheckBox::resizeEvent(QResizeEvent* e) {
-    TControl::resizeEvent(e);
-    box_->setGeometry(rect());
-}
-
-TRadioButton::TRadioButton(TControl* parent, const AnsiString& name)
-    : TControl(parent, name), button_(new WholeRadioButton(this)) {
-    resize(113, 17);
-    button_->setAutoExclusive(false);
+TButtonControl::TButtonControl(TControl* parent, const AnsiString& name, QAbstractButton* button)
+    : TControl(parent, name), button_(button) {
+    button_->setParent(this);
+    button_->setAutoExclusive(false);   // siblings are unchecked by the control
+    button_->setAutoFillBackground(true);
     ForwardEventsOf(button_);
-    QObject::connect(button_, &QRadioButton::clicked, this, [this](bool checked) {
-        button_->blockSignals(true);
-        button_->setChecked(!checked);
-        button_->blockSignals(false);
-        SetChecked(true);
+    QObject::connect(button_, &QAbstractButton::clicked, this, [this](bool checked) {
+        SetState(!checked);   // Qt's own toggle is undone: the control decides
+        UserClicked(checked);
     });
-    StateChanged();
 }
 
-bool TRadioButton::Checked() const { return button_->isChecked(); }
+bool TButtonControl::Checked() const { return button_->isChecked(); }
 
-void TRadioButton::SetChecked(bool v) {
-    if (v == Checked()) return;
+bool TButtonControl::SetState(bool v) {
+    if (v == Checked()) return false;
     button_->blockSignals(true);
     button_->setChecked(v);
     button_->blockSignals(false);
-    if (!v) return;
-    if (TControl* parent = Parent()) {
+    return true;
+}
+
+void TButtonControl::StateChanged() {
+    button_->setText(ToQString(caption_));
+    TControl::StateChanged();
+}
+
+TCheckBox::TCheckBox(TControl* parent, const AnsiString& name)
+    : TButtonControl(parent, name, new WholeButton<QCheckBox>()) {
+    resize(97, 17);
+    StateChanged();
+}
+
+void TCheckBox::SetChecked(bool v) {
+    if (SetState(v)) Notify(OnClick);
+}
+
+void TCheckBox::Click() {
+    if (isEnabled()) SetChecked(!Checked());
+}
+
+TRadioButton::TRadioButton(TControl* parent, const AnsiString& name)
+    : TButtonControl(parent, name, new WholeButton<QRadioButton>()) {
+    resize(113, 17);
+    StateChanged();
+}
+
+void TRadioButton::SetChecked(bool v) {
+    if (!SetState(v) || !v) return;
+    if (TControl* parent = Parent())
         for (TControl* c : parent->Controls())
-            if (auto* other = dynamic_cast<TRadioButton*>(c); other && other != this)
-                other->SetChecked(false);
-    }
+            if (auto* other = dynamic_cast<TRadioButton*>(c); other && other != this) other->SetChecked(false);
     Notify(OnClick);
 }
 
 void TRadioButton::Click() {
-    if (!isEnabled()) return;
-    SetChecked(true);
-}
-
-void TRadioButton::StateChanged() {
-    button_->setText(ToQString(caption_));
-    button_->setFont(font_.ToQFont());
-    SetColors(button_, color_, font_.Color());
-    button_->setAutoFillBackground(true);
-}
-
-void TRadioButton::resizeEvent(QResizeEvent* e) {
-    TControl::resizeEvent(e);
-    button_->setGeometry(rect());
+    if (isEnabled()) SetChecked(true);
 }
 
 TButton::TButton(TControl* parent, const AnsiString& name)
@@ -888,11 +818,6 @@ TButton::TButton(TControl* parent, const AnsiString& name)
 void TButton::StateChanged() {
     button_->setText(ToQString(caption_));
     button_->setFont(font_.ToQFont());
-}
-
-void TButton::resizeEvent(QResizeEvent* e) {
-    TControl::resizeEvent(e);
-    button_->setGeometry(rect());
 }
 
 // ---------------------------------------------------------------------------
@@ -917,15 +842,6 @@ void TEdit::SetReadOnly(bool v) { edit_->setReadOnly(v); }
 void TEdit::SetFocus() { edit_->setFocus(Qt::OtherFocusReason); }
 void TEdit::SelectAll() { edit_->selectAll(); }
 
-void TEdit::StateChanged() {
-    edit_->setFont(font_.ToQFont());
-    SetColors(edit_, color_, font_.Color());
-}
-
-void TEdit::resizeEvent(QResizeEvent* e) {
-    TControl::resizeEvent(e);
-    edit_->setGeometry(rect());
-}
 
 TLabeledEdit::TLabeledEdit(TControl* parent, const AnsiString& name)
     : TEdit(parent, name), label_(new TLabel(parent, name + "Label")) {
@@ -1009,15 +925,6 @@ void TMemo::SetScrollBars(bool vertical) {
     memo_->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
-void TMemo::StateChanged() {
-    memo_->setFont(font_.ToQFont());
-    SetColors(memo_, color_, font_.Color());
-}
-
-void TMemo::resizeEvent(QResizeEvent* e) {
-    TControl::resizeEvent(e);
-    memo_->setGeometry(rect());
-}
 
 // ---------------------------------------------------------------------------
 // TListBox
@@ -1163,15 +1070,6 @@ void TListBox::SelectByUser(int i) {
     Notify(OnClick);
 }
 
-void TListBox::StateChanged() {
-    list_->setFont(font_.ToQFont());
-    SetColors(list_, color_, font_.Color());
-}
-
-void TListBox::resizeEvent(QResizeEvent* e) {
-    TControl::resizeEvent(e);
-    list_->setGeometry(rect());
-}
 
 // ---------------------------------------------------------------------------
 // TComboBox
@@ -1228,15 +1126,6 @@ AnsiString TComboBox::Text() const {
     return i >= 0 ? Item(i) : AnsiString();
 }
 
-void TComboBox::StateChanged() {
-    combo_->setFont(font_.ToQFont());
-    SetColors(combo_, color_, font_.Color());
-}
-
-void TComboBox::resizeEvent(QResizeEvent* e) {
-    TControl::resizeEvent(e);
-    combo_->setGeometry(rect());
-}
 
 // ---------------------------------------------------------------------------
 // TProgressBar
@@ -1282,11 +1171,6 @@ void TProgressBar::StepIt() {
 void TProgressBar::Sync() {
     bar_->setRange(min_, max_);
     bar_->setValue(position_);
-}
-
-void TProgressBar::resizeEvent(QResizeEvent* e) {
-    TControl::resizeEvent(e);
-    bar_->setGeometry(rect());
 }
 
 // ---------------------------------------------------------------------------
@@ -1566,15 +1450,6 @@ void TTreeView::ClickNode(TTreeNode* node) {
 void TTreeView::SetIndent(int px) { tree_->setIndentation(px); }
 void TTreeView::SetReadOnly(bool) { tree_->setEditTriggers(QAbstractItemView::NoEditTriggers); }
 
-void TTreeView::StateChanged() {
-    tree_->setFont(font_.ToQFont());
-    SetColors(tree_, color_, font_.Color());
-}
-
-void TTreeView::resizeEvent(QResizeEvent* e) {
-    TControl::resizeEvent(e);
-    tree_->setGeometry(rect());
-}
 
 // ---------------------------------------------------------------------------
 // TTimer

@@ -22,8 +22,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QProgressBar;
 class QPushButton;
-class QCheckBox;
-class QRadioButton;
+class QAbstractButton;
 class QEventLoop;
 
 class TObject {
@@ -118,10 +117,11 @@ public:
     virtual void Click();
 
 protected:
-    // Called when the font, colour or caption changed: controls wrapping a Qt widget
-    // push the state to it; painted controls repaint.
+    // Called when the font, colour or caption changed: a wrapped Qt widget takes the
+    // font and colours; painted controls repaint.
     virtual void StateChanged();
     void paintEvent(QPaintEvent* e) override;     // fills with Color unless transparent
+    void resizeEvent(QResizeEvent* e) override;   // a wrapped widget covers the control
     virtual bool PaintsBackground() const { return false; }
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -131,8 +131,6 @@ protected:
     void leaveEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
     // Lets a control wrapping a Qt widget forward that widget's mouse and key events.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void ForwardEventsOf(QWidget* inner);
@@ -150,6 +148,17 @@ protected:
     AnsiString caption_;
 
 private:
+    // The control's side of mouse and key events, from Qt or from the wrapped widget
+    // (positions in the control's coordinates); false when a handler deleted it.
+    bool MouseDown(QMouseEvent* e, QPoint p);
+    bool MouseUp(QMouseEvent* e, QPoint p);
+    bool MouseDoubleClick(QMouseEvent* e, QPoint p);
+    void MouseMove(QMouseEvent* e, QPoint p);
+    // OnKeyDown, then OnKeyPress with the typed character (0 for none, which the
+    // handler may change); false when a handler swallowed the key.
+    bool KeyDown(QKeyEvent* e, char& typed);
+    bool KeyUp(QKeyEvent* e);
+
     TControl* parent_ = nullptr;
     std::vector<TControl*> controls_;
     AnsiString hint_;
@@ -186,7 +195,6 @@ protected:
     void StateChanged() override;
     void BoundsChanged() override;
     void paintEvent(QPaintEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
 private:
     bool transparent_ = false, autoSize_ = true, wordWrap_ = false, vcenter_ = false;
     bool adjusting_ = false;
@@ -264,32 +272,38 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 };
 
-class TCheckBox : public TControl {
+// Check boxes and radio buttons: a Qt button that only the control checks.
+class TButtonControl : public TControl {
+public:
+    bool Checked() const;
+protected:
+    TButtonControl(TControl* parent, const AnsiString& name, QAbstractButton* button);
+    // Sets the state without a click; false when it already was so.
+    bool SetState(bool v);
+    // The user clicked the button, asking for this state.
+    virtual void UserClicked(bool checked) = 0;
+    void StateChanged() override;
+    bool ForwardsClick() const override { return false; }
+private:
+    QAbstractButton* button_;
+};
+
+class TCheckBox : public TButtonControl {
 public:
     explicit TCheckBox(TControl* parent, const AnsiString& name = "");
-    bool Checked() const;
     void SetChecked(bool v);                       // runs OnClick when it changes
     void Click() override;                         // toggles, then OnClick
 protected:
-    void StateChanged() override;
-    bool ForwardsClick() const override { return false; }
-    void resizeEvent(QResizeEvent* e) override;
-private:
-    QCheckBox* box_;
+    void UserClicked(bool checked) override { SetChecked(checked); }
 };
 
-class TRadioButton : public TControl {
+class TRadioButton : public TButtonControl {
 public:
     explicit TRadioButton(TControl* parent, const AnsiString& name = "");
-    bool Checked() const;
     void SetChecked(bool v);                       // unchecks its siblings; OnClick when set
     void Click() override;
 protected:
-    void StateChanged() override;
-    bool ForwardsClick() const override { return false; }
-    void resizeEvent(QResizeEvent* e) override;
-private:
-    QRadioButton* button_;
+    void UserClicked(bool) override { SetChecked(true); }
 };
 
 class TButton : public TControl {
@@ -298,7 +312,6 @@ public:
 protected:
     void StateChanged() override;
     bool ForwardsClick() const override { return false; }
-    void resizeEvent(QResizeEvent* e) override;
 private:
     QPushButton* button_;
 };
@@ -317,8 +330,6 @@ public:
     void SelectAll();
     TNotifyEvent OnChange;
 protected:
-    void StateChanged() override;
-    void resizeEvent(QResizeEvent* e) override;
     QLineEdit* edit_;
 };
 
@@ -333,7 +344,7 @@ protected:
     void BoundsChanged() override;
     void VisibleChanged() override;
 private:
-    TLabel* label_;
+    QPointer<TLabel> label_;   // a sibling: the parent may delete it first
 };
 
 class TMemo : public TControl {
@@ -351,9 +362,6 @@ public:
     void SetBorderStyle(TBorderStyle b);
     void SetScrollBars(bool vertical);
     TNotifyEvent OnChange;
-protected:
-    void StateChanged() override;
-    void resizeEvent(QResizeEvent* e) override;
 private:
     QPlainTextEdit* memo_;
 };
@@ -377,8 +385,6 @@ public:
     // Selects an item as the user does (mouse or arrow keys): runs OnClick.
     void SelectByUser(int i);
 protected:
-    void StateChanged() override;
-    void resizeEvent(QResizeEvent* e) override;
     bool ForwardsClick() const override { return false; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 private:
@@ -404,8 +410,6 @@ public:
     AnsiString Text() const;                       // the selected entry, "" when none
     TNotifyEvent OnChange;
 protected:
-    void StateChanged() override;
-    void resizeEvent(QResizeEvent* e) override;
     bool ForwardsClick() const override { return false; }
 private:
     QComboBox* combo_;
@@ -424,8 +428,6 @@ public:
     void SetStep(int v) { step_ = v; }
     // Advances by Step; past Max the position wraps to Min, as the common control does.
     void StepIt();
-protected:
-    void resizeEvent(QResizeEvent* e) override;
 private:
     void Sync();
     QProgressBar* bar_;
@@ -524,9 +526,6 @@ public:
     void SetIndent(int px);
     void SetReadOnly(bool v);
     TNotifyEvent OnChange;
-protected:
-    void StateChanged() override;
-    void resizeEvent(QResizeEvent* e) override;
 private:
     friend class TTreeNode;
     TTreeNode* NodeOf(QTreeWidgetItem* item) const;

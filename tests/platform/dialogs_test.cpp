@@ -12,6 +12,8 @@
 
 namespace {
 
+using Texts = std::vector<AnsiString>;
+
 class DialogsTest : public ::testing::Test {
 protected:
     void TearDown() override { ClearDialogHooks(); }
@@ -32,100 +34,73 @@ TEST_F(DialogsTest, HooksReceiveEveryDialogAndScriptTheAnswers) {
         return AnsiString("12");
     };
     hooks.openUrl = [&](const AnsiString& url) { seen.push_back("url:" + url); };
-    EXPECT_FALSE(DialogHooksInstalled());
     InstallDialogHooks(hooks);
-    EXPECT_TRUE(DialogHooksInstalled());
-
-    ShowMessage(Utf8ToAnsi("Aucun exercice restant pour ce chapitre"));
+    ShowMessage("Aucun exercice");
     EXPECT_EQ(MessageDlg("Quitter ?", TMsgDlgType::Confirmation, mbYes | mbNo), mrNo);
     EXPECT_EQ(InputBox("Titre", "Nombre", "0"), "12");
     OpenUrl("https://example.org/");
-    EXPECT_EQ(seen, (std::vector<std::string>{
-                        "message:" + Utf8ToAnsi("Aucun exercice restant pour ce chapitre"),
-                        "dialog:Quitter ?", "input:Titre/Nombre/0", "url:https://example.org/"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"message:Aucun exercice", "dialog:Quitter ?", "input:Titre/Nombre/0",
+                                              "url:https://example.org/"}));
 
-    ClearDialogHooks();
-    EXPECT_FALSE(DialogHooksInstalled());
-}
-
-TEST_F(DialogsTest, EmptyHooksRecordNothingAndNeverShowARealDialog) {
+    // Empty hooks answer the defaults and never show a real dialog (which would block here).
     InstallDialogHooks(DialogHooks{});
-    ShowMessage("silence");   // a real box would block this headless test
+    ShowMessage("silence");
     EXPECT_EQ(MessageDlg("?", TMsgDlgType::Warning, mbOK | mbCancel), mrOk);
     EXPECT_EQ(InputBox("c", "p", Utf8ToAnsi("défaut")), Utf8ToAnsi("défaut"));
-    OpenUrl("https://example.org/");
-
-    // A modal screen is still shown and closed.
     TForm form("Options");
-    int shows = 0, closes = 0;
-    form.OnShow = [&](TObject*) { ++shows; };
-    form.OnClose = [&](TObject*) { ++closes; };
-    form.ShowModal();
-    EXPECT_EQ(shows, 1);
-    EXPECT_EQ(closes, 1);
+    form.ShowModal();   // shown, then closed by the service
     EXPECT_FALSE(form.Visible());
 }
 
-TEST_F(DialogsTest, RecordingHooksKeepMessagesUrlsAndModalScreensInOrder) {
+TEST_F(DialogsTest, RecordingHooksKeepMessagesUrlsAndNestedModalScreensInOrder) {
     RecordedDialogs record;
     TForm inner("EnterText", 620, 100);
-    bool innerShownInScript = false;
+    bool innerShown = false;
     std::map<AnsiString, std::function<void(TForm&)>> scripts;
     scripts["Jeu"] = [&](TForm&) {
         ShowMessage("dans le jeu");
-        inner.ShowModal();   // a modal screen opened from a modal screen
+        inner.ShowModal();
     };
-    scripts["EnterText"] = [&](TForm& f) { innerShownInScript = f.Visible(); };
+    scripts["EnterText"] = [&](TForm& f) { innerShown = f.Visible(); };
     InstallDialogHooks(RecordingHooks(record, scripts));
 
     TForm outer("Jeu");
-    ShowMessage("avant");
     EXPECT_EQ(MessageDlg("question", TMsgDlgType::Confirmation, mbYes | mbNo), mrOk);
     outer.ShowModal();
     OpenUrl("https://example.org/");
-    EXPECT_EQ(InputBox("c", "p", "d"), "d");
-
-    EXPECT_EQ(record.messages, (std::vector<AnsiString>{"avant", "question", "dans le jeu"}));
-    EXPECT_EQ(record.modalForms, (std::vector<AnsiString>{"Jeu", "EnterText"}));
-    EXPECT_EQ(record.urls, (std::vector<AnsiString>{"https://example.org/"}));
-    EXPECT_TRUE(innerShownInScript);
+    EXPECT_EQ(record.messages, (Texts{"question", "dans le jeu"}));
+    EXPECT_EQ(record.modalForms, (Texts{"Jeu", "EnterText"}));
+    EXPECT_EQ(record.urls, (Texts{"https://example.org/"}));
+    EXPECT_TRUE(innerShown);
     EXPECT_FALSE(outer.Visible());
     EXPECT_FALSE(inner.Visible());
 }
 
-TEST_F(DialogsTest, ModalScreenClosedByItsShowHandlerIsNotShown) {
+TEST_F(DialogsTest, ModalScreenClosedOnShowOrFailingInsideEndsCleanly) {
     int hookCalls = 0;
-    DialogHooks hooks;
-    hooks.modal = [&](TForm&) { ++hookCalls; };
-    InstallDialogHooks(hooks);
-    TForm form("Historique");
-    int closes = 0;
-    form.OnShow = [&](TObject*) { form.Close(); };
-    form.OnClose = [&](TObject*) { ++closes; };
-    EXPECT_EQ(form.ShowModal(), mrCancel);
-    EXPECT_EQ(hookCalls, 0);
-    EXPECT_EQ(closes, 1);
-    EXPECT_FALSE(form.Visible());
-}
-
-TEST_F(DialogsTest, ExceptionInsideAModalScreenIsShownAndTheScreenCloses) {
-    std::vector<AnsiString> messages;
+    Texts messages;
     DialogHooks hooks;
     hooks.message = [&](const AnsiString& t) { messages.push_back(t); };
-    hooks.modal = [](TForm&) { throw EDatabaseError("base introuvable"); };
+    hooks.modal = [&](TForm&) {
+        ++hookCalls;
+        throw EDatabaseError("base introuvable");
+    };
     InstallDialogHooks(hooks);
-    TForm form("MainFormEXO");
-    form.ShowModal();
-    EXPECT_EQ(messages, (std::vector<AnsiString>{"base introuvable"}));
-    EXPECT_FALSE(form.Visible());
 
-    Application->ShowException(nullptr);
-    EXPECT_EQ(messages.back(), "");
+    TForm closing("Historique");
+    int closes = 0;
+    closing.OnShow = [&](TObject*) { closing.Close(); };
+    closing.OnClose = [&](TObject*) { ++closes; };
+    EXPECT_EQ(closing.ShowModal(), mrCancel);
+    EXPECT_EQ(hookCalls, 0);   // never shown
+    EXPECT_EQ(closes, 1);
+
+    TForm failing("MainFormEXO");
+    failing.OnShow = [&](TObject*) { if (failing.Modal()) failing.ShowModal(); };   // already modal: refused
+    failing.ShowModal();
+    EXPECT_EQ(messages, (Texts{"Cannot make a visible window modal", "base introuvable"}));
+    EXPECT_FALSE(failing.Visible());
 }
-
-}  // namespace
-
-namespace {
 
 TEST(RealModal, ShowModalWithoutHooksRunsANestedLoopUntilClose) {
     ClearDialogHooks();
@@ -133,8 +108,7 @@ TEST(RealModal, ShowModalWithoutHooksRunsANestedLoopUntilClose) {
     std::vector<std::string> events;
     form.OnShow = [&](TObject*) {
         events.push_back("show");
-        // Runs inside the nested loop, as a user's click would.
-        QTimer::singleShot(0, &form, [&] {
+        QTimer::singleShot(0, &form, [&] {   // inside the nested loop, as a user's click
             events.push_back(form.Visible() && form.Modal() ? "inside" : "wrong");
             form.SetModalResult(mrOk);
             form.Close();
@@ -143,7 +117,6 @@ TEST(RealModal, ShowModalWithoutHooksRunsANestedLoopUntilClose) {
     form.OnClose = [&](TObject*) { events.push_back("close"); };
     EXPECT_EQ(form.ShowModal(), mrOk);
     EXPECT_EQ(events, (std::vector<std::string>{"show", "inside", "close"}));
-    EXPECT_FALSE(form.Visible());
     EXPECT_FALSE(form.Modal());
     EXPECT_EQ(form.windowModality(), Qt::NonModal);
 }
