@@ -10,7 +10,7 @@
 #include "platform/Text.h"
 
 // The web address written on the web link faces (web_quillombre_education_1/_2).
-inline constexpr const char* kPublisherSiteAddress = "www.quillombre-education.fr";
+inline constexpr const char* kPublisherSiteAddress = "www.cahier-exercices.example.org";
 
 // The picture of that name; a null QImage for an unknown name.
 QImage Artwork(const AnsiString& name);

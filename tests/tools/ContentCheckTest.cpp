@@ -24,163 +24,120 @@ public:
     }
     const std::string& Dir() const { return dir_; }
     std::string File(const std::string& rel) const { return (fs::path(dir_) / rel).string(); }
-    void Write(const std::string& rel, const std::string& text) const {
-        std::ofstream(File(rel), std::ios::binary | std::ios::trunc) << text;
+    void Write(const std::string& rel, const std::string& text, bool append = false) const {
+        std::ofstream(File(rel), std::ios::binary | (append ? std::ios::app : std::ios::trunc)) << text;
     }
-    void Append(const std::string& rel, const std::string& text) const {
-        std::ofstream(File(rel), std::ios::binary | std::ios::app) << text;
+    std::string LoadError() const {
+        try {
+            LoadContent(dir_);
+        } catch (const BuildError& e) {
+            return e.what();
+        }
+        return "";
     }
-
 private:
     std::string dir_;
 };
 
-std::string LoadError(const ContentCopy& content) {
-    try {
-        LoadContent(content.Dir());
-    } catch (const BuildError& e) {
-        return e.what();
-    }
-    return "";
-}
-
 const char* const kCm1 = "exercises/exos_math_cm1.txt";
+const std::string kNone = "/##/ /##/ /##/ /##/ /##/ /##/ ";   // six empty fields
 
 }  // namespace
 
 TEST(ContentRules, ValidContentOfEachKindPasses) {
-    EXPECT_EQ(CheckExerciseContent(1, "/#Q#/ /#a#/ /#b#/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /#0#/"), "");
-    EXPECT_EQ(CheckExerciseContent(2, "/#Le ciel est bleu.#/ /#1#/"), "");
-    EXPECT_EQ(CheckExerciseContent(3, "/#Combien ?#/ /#12#/"), "");
-    EXPECT_EQ(CheckExerciseContent(3, "[0]/#Combien ?#/ /#12#/"), "");
-    EXPECT_EQ(CheckExerciseContent(3, "[1]/#P#/ /#a)#/ /##/ /#c)#/ /##/ /#1#/ /##/ /#3#/ /##/"), "");
-    EXPECT_EQ(CheckExerciseContent(4, "/#Relie#/ /#x#/ /#y#/ /##/ /##/ /##/ /##/ /##/ /##/"
-                                      "/#2#/ /#2#/ /##/ /##/ /##/ /##/ /##/ /##/ /#u#/ /#v#/"), "");
-    EXPECT_EQ(CheckExerciseContent(5, "/#S#/ /#a {...} b\n{...}#/ /#x#/ /#y#/"), "");
-    EXPECT_EQ(CheckExerciseContent(6, "/#S#/ /#{...} et {...}#/ /#un#/ /#deux#/ /##/ /##/ /##/ /##/ /##/ /##/ /#2#/ /#2#/"), "");
-    EXPECT_EQ(CheckExerciseContent(7, "/#S#/ /#le {chat} dort#/"), "");
-    EXPECT_EQ(CheckExerciseContent(8, "/#S#/ /#  les {cheval} et les {oiseau}#/ /#chevaux#/ /#oiseaux#/"), "");
+    const std::vector<std::pair<int, std::string>> valid = {
+        {1, "/#Q#/ /#a#/ /#b#/ " + kNone + "/#1#/ /#0#/"},
+        {2, "/#Le ciel est bleu.#/ /#1#/"},
+        {3, "[0]/#Combien ?#/ /#12#/"},
+        {3, "[1]/#P#/ /#a)#/ /##/ /#c)#/ /##/ /#1#/ /##/ /#3#/ /##/"},
+        {4, "/#Relie#/ /#x#/ /#y#/ " + kNone + "/#2#/ /#2#/ " + kNone + "/#u#/ /#v#/"},
+        {5, "/#S#/ /#a {...} b\n{...}#/ /#x#/ /#y#/"},
+        {6, "/#S#/ /#{...} et {...}#/ /#un#/ /#deux#/ " + kNone + "/#2#/ /#2#/"},
+        {7, "/#S#/ /#le {chat} dort#/"},
+        {8, "/#S#/ /#  les {cheval} et les {oiseau}#/ /#chevaux#/ /#oiseaux#/"},
+    };
+    for (const auto& [type, content] : valid) EXPECT_EQ(CheckExerciseContent(type, content), "") << content;
 }
 
-TEST(ContentRules, EnvelopeFaultsAreRefused) {
-    EXPECT_NE(CheckExerciseContent(2, ""), "");
-    EXPECT_NE(CheckExerciseContent(2, "Le ciel /#1#/"), "");            // text before the first field
-    EXPECT_NE(CheckExerciseContent(2, "/#S#/ oops /#1#/"), "");         // text between fields
-    EXPECT_NE(CheckExerciseContent(2, "/#S#/ /#1"), "");                // open last field
-    EXPECT_NE(CheckExerciseContent(2, "/##/ /#1#/"), "");               // empty statement
-    EXPECT_NE(CheckExerciseContent(2, "/#S#/ /#1#/ /#extra#/"), "");    // a field nobody reads
-    EXPECT_NE(CheckExerciseContent(2, "[1]/#S#/ /#1#/"), "");           // prefix on a kind other than QO
-    EXPECT_NE(CheckExerciseContent(9, "/#S#/"), "");
-}
-
-TEST(ContentRules, KindRulesAreChecked) {
-    // QCM: no right choice; a flag on an empty choice; a flag that is neither 0 nor 1.
-    EXPECT_NE(CheckExerciseContent(1, "/#Q#/ /#a#/ /#b#/ /##/ /##/ /##/ /##/ /##/ /##/ /#0#/ /#0#/"), "");
-    EXPECT_NE(CheckExerciseContent(1, "/#Q#/ /#a#/ /#b#/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /#0#/ /#1#/"), "");
-    EXPECT_NE(CheckExerciseContent(1, "/#Q#/ /#a#/ /#b#/ /##/ /##/ /##/ /##/ /##/ /##/ /#oui#/ /#0#/"), "");
-    // QB: truth must be 1 or 0.
-    EXPECT_NE(CheckExerciseContent(2, "/#S#/ /#vrai#/"), "");
-    // QO: no answer; a problem box without answer.
-    EXPECT_NE(CheckExerciseContent(3, "/#Combien ?#/"), "");
-    EXPECT_NE(CheckExerciseContent(3, "[1]/#P#/ /#a)#/ /#b)#/ /##/ /##/ /#1#/ /##/"), "");
-    // QCC: a left element paired with an empty right element.
-    EXPECT_NE(CheckExerciseContent(4, "/#Relie#/ /#x#/ /#y#/ /##/ /##/ /##/ /##/ /##/ /##/"
-                                      "/#1#/ /#3#/ /##/ /##/ /##/ /##/ /##/ /##/ /#u#/ /#v#/"), "");
-    // QTRO: more gaps than answers; an answer left out in the middle; an answer with #.
-    EXPECT_NE(CheckExerciseContent(5, "/#S#/ /#{...} {...}#/ /#x#/"), "");
-    EXPECT_NE(CheckExerciseContent(5, "/#S#/ /#{...} {...}#/ /#x#/ /##/ /#y#/"), "");
-    EXPECT_NE(CheckExerciseContent(5, "/#S#/ /#{...}#/ /#a#b#/"), "");
-    // QTRC: bank and gaps disagree; a gap naming an empty bank word.
-    EXPECT_NE(CheckExerciseContent(6, "/#S#/ /#{...} et {...}#/ /#un#/ /##/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /#1#/"), "");
-    EXPECT_NE(CheckExerciseContent(6, "/#S#/ /#{...}#/ /#un#/ /##/ /##/ /##/ /##/ /##/ /##/ /##/ /#3#/"), "");
-    // QMR: nothing to pick out. QMT: a marked word without its answer.
-    EXPECT_NE(CheckExerciseContent(7, "/#S#/ /#le chat dort#/"), "");
-    EXPECT_NE(CheckExerciseContent(8, "/#S#/ /#les {cheval} et les {oiseau}#/ /#chevaux#/"), "");
-}
-
-TEST(ContentFiles, SampleContentLoads) {
-    const ContentSet set = LoadContent(DefaultContentDir());
-    EXPECT_EQ(set.programmes.size(), 11u);
-    EXPECT_GT(set.exercises.size(), 40u);
+TEST(ContentRules, EnvelopeAndKindFaultsAreRefused) {
+    const std::vector<std::pair<int, std::string>> faults = {
+        {2, ""},
+        {2, "Le ciel /#1#/"},                  // text before the first field
+        {2, "/#S#/ oops /#1#/"},               // text between fields
+        {2, "/#S#/ /#1"},                      // open last field
+        {2, "/##/ /#1#/"},                     // empty statement
+        {2, "/#S#/ /#1#/ /#extra#/"},          // a field nobody reads
+        {2, "[1]/#S#/ /#1#/"},                 // prefix on a kind other than QO
+        {9, "/#S#/"},
+        {1, "/#Q#/ /#a#/ /#b#/ " + kNone + "/#0#/ /#0#/"},          // QCM: no right choice
+        {1, "/#Q#/ /#a#/ /#b#/ " + kNone + "/#1#/ /#0#/ /#1#/"},    // a flag on an empty choice
+        {1, "/#Q#/ /#a#/ /#b#/ " + kNone + "/#oui#/ /#0#/"},
+        {2, "/#S#/ /#vrai#/"},                                      // QB: 1 or 0
+        {3, "/#Combien ?#/"},                                       // QO: no answer
+        {3, "[1]/#P#/ /#a)#/ /#b)#/ /##/ /##/ /#1#/ /##/"},         // a problem box without answer
+        {4, "/#Relie#/ /#x#/ /#y#/ " + kNone + "/#1#/ /#3#/ " + kNone + "/#u#/ /#v#/"},   // paired with nothing
+        {5, "/#S#/ /#{...} {...}#/ /#x#/"},                         // QTRO: more gaps than answers
+        {5, "/#S#/ /#{...} {...}#/ /#x#/ /##/ /#y#/"},
+        {5, "/#S#/ /#{...}#/ /#a#b#/"},
+        {6, "/#S#/ /#{...} et {...}#/ /#un#/ " + kNone + "/##/ /#1#/ /#1#/"},   // QTRC: bank and gaps
+        {6, "/#S#/ /#{...}#/ /#un#/ " + kNone + "/##/ /#3#/"},
+        {7, "/#S#/ /#le chat dort#/"},                              // QMR: nothing to pick out
+        {8, "/#S#/ /#les {cheval} et les {oiseau}#/ /#chevaux#/"},  // QMT: a word without answer
+    };
+    for (const auto& [type, content] : faults) EXPECT_NE(CheckExerciseContent(type, content), "") << content;
 }
 
 TEST(ContentFiles, FaultsNameTheFileAndLine) {
-    struct Case {
-        const char* what;
-        std::string block;
-        const char* expected;
+    const std::vector<std::pair<std::string, const char*>> exercises = {
+        {"@exercice 9901\nchapitre: NOPE\ntype: QB\n/#S#/ /#1#/\n", "NOPE"},
+        {"@exercice 9902\nchapitre: CM1-NUM\ntype: QXX\n/#S#/ /#1#/\n", "type"},
+        {"@exercice 4001\nchapitre: CM1-NUM\ntype: QB\n/#S#/ /#1#/\n", "4001"},   // number used twice
+        {"@exercice 9903\nchapitre: CM1-NUM\ntype: QB\nimage: nulle.jpg\n/#S#/ /#1#/\n", "nulle.jpg"},
+        {"@exercice 9904\nchapitre: CM1-NUM\ntype: QB\n/#S#/ /#peut-être#/\n", "9904"},
+        {"@exercice 9905\nchapitre: CM1-NUM\ntype: QB\n/#2 \xE2\x86\x92 3#/ /#1#/\n", "8-bit"},
     };
-    const std::vector<Case> cases = {
-        {"unknown chapter", "\n@exercice 9901\nchapitre: NOPE\ntype: QB\n/#S#/ /#1#/\n", "NOPE"},
-        {"unknown kind", "\n@exercice 9902\nchapitre: CM1-NUM\ntype: QXX\n/#S#/ /#1#/\n", "type"},
-        {"number used twice", "\n@exercice 4001\nchapitre: CM1-NUM\ntype: QB\n/#S#/ /#1#/\n", "4001"},
-        {"picture without recipe", "\n@exercice 9903\nchapitre: CM1-NUM\ntype: QB\nimage: nulle.jpg\n/#S#/ /#1#/\n", "nulle.jpg"},
-        {"bad content", "\n@exercice 9904\nchapitre: CM1-NUM\ntype: QB\n/#S#/ /#peut-être#/\n", "9904"},
-        {"character outside the 8-bit set", "\n@exercice 9905\nchapitre: CM1-NUM\ntype: QB\n/#2 \xE2\x86\x92 3#/ /#1#/\n", "8-bit"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [block, expected] : exercises) {
         ContentCopy content;
-        content.Append(kCm1, c.block);
-        const std::string error = LoadError(content);
-        EXPECT_NE(error.find("exos_math_cm1.txt:"), std::string::npos) << c.what << ": " << error;
-        EXPECT_NE(error.find(c.expected), std::string::npos) << c.what << ": " << error;
+        content.Write(kCm1, "\n" + block, true);
+        const std::string error = content.LoadError();
+        EXPECT_NE(error.find("exos_math_cm1.txt:"), std::string::npos) << error;
+        EXPECT_NE(error.find(expected), std::string::npos) << error;
     }
-}
-
-TEST(ContentFiles, ProgrammeFaultsAreRefused) {
-    const std::vector<std::pair<const char*, std::string>> cases = {
-        {"blanks instead of tabs", "Titre\n    [CM1-NUM] Les grands nombres\n"},
-        {"two levels deeper", "Titre\n\t\t[CM1-NUM] Les grands nombres\n"},
-        {"code given twice", "[CM1-NUM] Un\n[CM1-NUM] Deux\n"},
-        {"empty code", "[ ] Rien\n"},
-        {"code with a double quote", "[A\"B] Titre\n"},
-    };
-    for (const auto& [what, text] : cases) {
+    for (const char* programme : {"Titre\n    [CM1-NUM] Blancs au lieu de tabulations\n", "Titre\n\t\t[X] Trop profond\n",
+                                  "[A] Un\n[A] Deux\n", "[ ] Rien\n", "[A\"B] Titre\n"}) {
         ContentCopy content;
-        content.Write("programmes/exos_math_6e.txt", text);
-        const std::string error = LoadError(content);
-        EXPECT_NE(error.find("programmes/exos_math_6e.txt:"), std::string::npos) << what << ": " << error;
+        content.Write("programmes/exos_math_6e.txt", programme);
+        EXPECT_NE(content.LoadError().find("programmes/exos_math_6e.txt:"), std::string::npos) << programme;
     }
 }
 
 TEST(ContentFiles, MissingProgrammeAndStrayFilesAreRefused) {
-    {
-        ContentCopy content;
-        fs::remove(content.File("programmes/exos_math_5e.txt"));
-        EXPECT_NE(LoadError(content).find("exos_math_5e"), std::string::npos);
-    }
-    {
-        ContentCopy content;
-        content.Write("exercises/exos_math_cm3.txt", "");
-        EXPECT_NE(LoadError(content).find("exos_math_cm3"), std::string::npos);
-    }
-    {
-        ContentCopy content;   // a level without exercise file is simply empty
-        fs::remove(content.File("exercises/exos_math_5e.txt"));
-        EXPECT_EQ(LoadError(content), "");
-        EXPECT_EQ(LoadContent(content.Dir()).CountIn("exos_math_5e"), 0);
-    }
+    ContentCopy content;
+    EXPECT_EQ(LoadContent(content.Dir()).programmes.size(), 11u);
+    fs::remove(content.File("exercises/exos_math_5e.txt"));   // a level without exercises is empty
+    EXPECT_EQ(content.LoadError(), "");
+    EXPECT_EQ(LoadContent(content.Dir()).CountIn("exos_math_5e"), 0);
+    content.Write("exercises/exos_math_cm3.txt", "");
+    EXPECT_NE(content.LoadError().find("exos_math_cm3"), std::string::npos);
+    fs::remove(content.File("exercises/exos_math_cm3.txt"));
+    fs::remove(content.File("programmes/exos_math_5e.txt"));
+    EXPECT_NE(content.LoadError().find("exos_math_5e"), std::string::npos);
 }
 
 TEST(ContentFiles, BlockLayoutIsReadAsDocumented) {
     ContentCopy content;
-    content.Write(kCm1,
-                  "\xEF\xBB\xBFnotes\r\n@exercice 1\r\nchapitre: CM1-NUM\r\ntype: qtro\r\nnote: rien\r\n\r\n"
-                  "/#Complète.#/\r\n/#a {...}\r\nb {...}#/\r\n/#1#/ /#2#/\r\n\r\n\r\n"
-                  "@exercice 2\nCHAPITRE: CM1-GEO\nType: QMT\nimage: formes_4.jpg\n/#S#/ /#  le {x}#/ /#y#/\n");
-    const ContentSet set = LoadContent(content.Dir());
+    content.Write(kCm1, "\xEF\xBB\xBFnotes\r\n@exercice 1\r\nchapitre: CM1-NUM\r\ntype: qtro\r\nnote: rien\r\n\r\n"
+                        "/#Complète.#/\r\n/#a {...}\r\nb {...}#/\r\n/#1#/ /#2#/\r\n\r\n\r\n"
+                        "@exercice 2\nCHAPITRE: CM1-GEO\nType: QMT\nimage: formes_4.jpg\n/#S#/ /#  le {x}#/ /#y#/\n");
     std::vector<ExerciseSource> cm1;
-    for (const ExerciseSource& ex : set.exercises)
+    for (const ExerciseSource& ex : LoadContent(content.Dir()).exercises)
         if (ex.table == "exos_math_cm1") cm1.push_back(ex);
     ASSERT_EQ(cm1.size(), 2u);
-    EXPECT_EQ(cm1[0].number, "1");
-    EXPECT_EQ(cm1[0].code, "CM1-NUM");
-    EXPECT_EQ(cm1[0].typeExo, 5);
-    EXPECT_EQ(cm1[0].image, "");
-    EXPECT_EQ(cm1[0].content, "/#Compl\xC3\xA8te.#/\n/#a {...}\nb {...}#/\n/#1#/ /#2#/");
-    EXPECT_EQ(cm1[0].line, 2);
-    EXPECT_EQ(cm1[1].code, "CM1-GEO");
-    EXPECT_EQ(cm1[1].typeExo, 8);
-    EXPECT_EQ(cm1[1].image, "formes_4.jpg");
-    EXPECT_EQ(cm1[1].content, "/#S#/ /#  le {x}#/ /#y#/");
+    auto fields = [](const ExerciseSource& ex) {
+        return std::vector<std::string>{ex.number, ex.code, std::to_string(ex.typeExo), ex.image, ex.content,
+                                        std::to_string(ex.line)};
+    };
+    EXPECT_EQ(fields(cm1[0]), (std::vector<std::string>{"1", "CM1-NUM", "5", "",
+                                                         "/#Compl\xC3\xA8te.#/\n/#a {...}\nb {...}#/\n/#1#/ /#2#/", "2"}));
+    EXPECT_EQ(fields(cm1[1]), (std::vector<std::string>{"2", "CM1-GEO", "8", "formes_4.jpg", "/#S#/ /#  le {x}#/ /#y#/", "13"}));
 }
