@@ -1,7 +1,5 @@
 // The entry routine: creates the eight screens once and runs the message loop until
 // the home screen, the main window, closes.
-#include <exception>
-
 #include <QApplication>
 
 #include "home/Screens.h"
@@ -13,9 +11,10 @@ int main(int argc, char** argv) {
         Application->Initialize();
         CreateScreens();
         Application->Run();
-    } catch (const std::exception& e) {
+    } catch (const Exception& e) {
         Application->ShowException(&e);
     } catch (...) {
+        // Anything else shows as a framework exception with no message.
         Application->ShowException(nullptr);
     }
     return 0;

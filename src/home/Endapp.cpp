@@ -5,7 +5,7 @@
 TAbientot* Abientot = nullptr;
 
 TAbientot::TAbientot() : TForm("Abientot") {
-    SetCaption(Utf8ToAnsi("A BIENTOT"));
+    SetCaption("FIN");
     Border = AddScreenBorder(this);
     Titre = AddScreenTitle(this, Utf8ToAnsi("À BIENTÔT !"));
     LabelFermer = AddCloseCommand(this, "LabelFermer", "FERMER", -1, 880);

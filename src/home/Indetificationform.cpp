@@ -9,7 +9,6 @@
 #include "home/Intro.h"
 #include "home/LearnerLine.h"
 #include "home/Screens.h"
-#include "platform/Files.h"
 #include "ui/Artwork.h"
 
 TIdentification* Identification = nullptr;
@@ -144,7 +143,7 @@ void TIdentification::LabelOKClick(TObject* sender) {
     TStringList lines;
     lines.Add(name + "@" + AM->Text());
     // A failed write propagates: the screen stays open and the message is shown.
-    lines.SaveToFile(JoinPath(StartForm->AppDir, "liste_apprenants.txt"));
+    lines.SaveToFile(StartForm->LearnerFilePath());
     validated_ = true;
     Close();
 }

@@ -8,7 +8,9 @@
 #include "home/Endapp.h"
 #include "home/Historique.h"
 #include "home/Indetificationform.h"
+#include "home/LearnerLine.h"
 #include "home/Options.h"
+#include "home/Screens.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "player/ContentCodec.h"
@@ -17,11 +19,10 @@
 
 TStartForm* StartForm = nullptr;
 
-const char* const kPublisherUrl = "https://www.quillombre-education.fr";
+const AnsiString kPublisherUrl = AnsiString("https://") + kPublisherSiteAddress;
 
 namespace {
 
-constexpr TColor kBorderColor = 0x8A694A;
 constexpr TColor kPanelColor = 0xF2F8FB;      // cream background of the two pop-up panels
 constexpr TColor kHoverColor = 255;            // red
 constexpr TColor kLinkColor = 0x800000;        // the stored navy
@@ -77,16 +78,6 @@ TLabel* MakeTextCommand(TControl* parent, const AnsiString& name, const AnsiStri
     return label;
 }
 
-TStringList SubjectLevelEntries() {
-    TStringList list;
-    for (const char* entry : {"Mathematiques CP", "Mathematiques CE1", "Mathematiques CE2",
-                              "Mathematiques CM1", "Mathematiques CM2", "Mathematiques 6e",
-                              "Mathematiques 5e", "Mathematiques 4e", "Mathematiques 3e",
-                              "Français CE1", "Français 6e"})
-        list.Add(Utf8ToAnsi(entry));
-    return list;
-}
-
 }  // namespace
 
 TStartForm::TStartForm() : TForm("StartForm") {
@@ -101,14 +92,7 @@ TStartForm::~TStartForm() = default;
 
 void TStartForm::BuildLayout() {
     SetCaption(Utf8ToAnsi("Cahier d'exercices"));
-    SetColor(kScreenColor);
-
-    Border = new TShape(this, "Border");
-    Border->SetBounds(0, 0, Width(), Height());
-    Border->Brush().SetStyle(TBrushStyle::Clear);
-    Border->Pen().SetColor(kBorderColor);
-    Border->Pen().SetWidth(10);
-    Border->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Border = AddScreenBorder(this);
 
     BuildPictureStores();
     BuildClassesPanel();
@@ -221,7 +205,6 @@ void TStartForm::BuildLayout() {
     BuildLearnerPanel();
     BuildCryptPanel();
 
-
     // The pop-up panels stand above everything else.
     panel_liste_classes->BringToFront();
     panel_liste_eleves->BringToFront();
@@ -298,7 +281,7 @@ void TStartForm::BuildClassesPanel() {
     Liste_matieres->SetBounds(8, 8, 201, 130);
     Liste_matieres->Font().SetName("Arial Narrow");
     Liste_matieres->Font().SetHeight(15);
-    Liste_matieres->SetItems(SubjectLevelEntries());
+    Liste_matieres->SetItems(SubjectLevelList());
 
     exos = new TLabel(panel_liste_classes, "exos");
     exos->SetTransparent(true);
@@ -325,11 +308,12 @@ void TStartForm::BuildLearnerPanel() {
     Liste_prenoms->Font().SetHeight(14);
     Liste_prenoms->SetSorted(true);
 
-    // SUPPRIMER on the left, AJOUTER in the middle, FERMER on the right.
+    // SUPPRIMER on the left, AJOUTER in the middle, FERMER on the right, with room
+    // between them: the three share the 181 pixels under the list.
     Label7 = MakeTextCommand(panel_liste_eleves, "Label7", "SUPPRIMER", 8, 143);
     Label3 = MakeTextCommand(panel_liste_eleves, "Label3", "AJOUTER", 0, 143);
     Label2 = MakeTextCommand(panel_liste_eleves, "Label2", "FERMER", 0, 143);
-    for (TLabel* label : {Label7, Label3, Label2}) label->Font().SetHeight(14);
+    for (TLabel* label : {Label7, Label3, Label2}) label->Font().SetHeight(13);
     Label2->SetLeft(189 - Label2->Width());
     Label3->SetLeft((Label7->Left() + Label7->Width() + Label2->Left() - Label3->Width()) / 2);
 
@@ -355,7 +339,7 @@ void TStartForm::BuildLearnerPanel() {
 
     AM = new TComboBox(panel_liste_eleves, "AM");
     AM->SetBounds(60, 217, 129, 22);
-    AM->SetItems(SubjectLevelEntries());
+    AM->SetItems(SubjectLevelList());
     AM->SetItemIndex(-1);
 
     Label6 = MakeTextCommand(panel_liste_eleves, "Label6", "AJOUTER", 8, 245);
@@ -449,8 +433,8 @@ void TStartForm::FormShow(TObject* sender) {
         if (p == 0) return;
         AnsiString head = Trim(SubString(cs, 1, p - 1));
         AnsiString tail = SubStringFrom(cs, p + 18);
-        AnsiString exos_cs = head + AppDir + PathSep + "bd_exos.mdb" + tail;
-        AnsiString trace_cs = head + AppDir + PathSep + "bd_trace.mdb" + tail;
+        AnsiString exos_cs = head + JoinPath(AppDir, "bd_exos.mdb") + tail;
+        AnsiString trace_cs = head + JoinPath(AppDir, "bd_trace.mdb") + tail;
         MainFormEXO->MainADOConnection->SetConnectionString(exos_cs);
         MainFormEXO->TraceADOConnection->SetConnectionString(trace_cs);
     });
@@ -460,7 +444,7 @@ void TStartForm::FormShow(TObject* sender) {
         LearnerName = "";
         Subject = "";
         Level = "";
-        AnsiString path = AppDir + PathSep + "liste_apprenants.txt";
+        AnsiString path = LearnerFilePath();
         if (!FileExists(path)) Identification->ShowModal();
         if (FileExists(path)) {
             lines.LoadFromFile(path);
@@ -547,7 +531,11 @@ void TStartForm::Label_web_quillombre_educationMouseLeave(TObject* sender) {
 // ---------------------------------------------------------------------------------
 // Panels
 
-void TStartForm::changer_listeClick(TObject* sender) { panel_liste_classes->Show(); }
+// An opened panel comes in front of the other one, which it partly covers.
+void TStartForm::changer_listeClick(TObject* sender) {
+    panel_liste_classes->Show();
+    panel_liste_classes->BringToFront();
+}
 
 void TStartForm::Label1Click(TObject* sender) { panel_liste_classes->Hide(); }
 
@@ -556,6 +544,7 @@ void TStartForm::Liste_matieresDblClick(TObject* sender) { panel_liste_classes->
 void TStartForm::changer_liste_apprenantClick(TObject* sender) {
     LoadLearnerList();
     panel_liste_eleves->Show();
+    panel_liste_eleves->BringToFront();
 }
 
 void TStartForm::Label2Click(TObject* sender) { panel_liste_eleves->Hide(); }

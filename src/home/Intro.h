@@ -8,8 +8,8 @@
 #include "platform/Ado.h"
 #include "platform/Forms.h"
 
-// The publisher's web site, opened by the web link.
-extern const char* const kPublisherUrl;
+// The publisher's web site, opened by the web link (the address its faces show).
+extern const AnsiString kPublisherUrl;
 
 class TStartForm : public TForm {
 public:
@@ -174,6 +174,8 @@ public:
     void Label3MouseLeave(TObject* sender);
 
     // --- Learner list, subject and level (Intro_learners.cpp) ---
+    // AppDir joined with "liste_apprenants.txt": the one place of the learner file.
+    AnsiString LearnerFilePath() const;
     void SelectLearnerLine(AnsiString line);
     void ApplyLevelAndSubject();
     void SetLearnerName(AnsiString name);

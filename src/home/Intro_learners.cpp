@@ -9,8 +9,6 @@
 
 namespace {
 
-const char* const kLearnerFile = "liste_apprenants.txt";
-
 TMainFormEXO& Player() {
     if (!MainFormEXO) throw Exception("exercise player not created");
     return *MainFormEXO;
@@ -79,22 +77,20 @@ void TStartForm::SetLearnerName(AnsiString name) {
     });
 }
 
+AnsiString TStartForm::LearnerFilePath() const { return JoinPath(AppDir, "liste_apprenants.txt"); }
+
 void TStartForm::LoadLearnerList() {
-    const AnsiString path = JoinPath(AppDir, kLearnerFile);
+    const AnsiString path = LearnerFilePath();
     if (!FileExists(path)) return;
     TStringList lines;
     lines.LoadFromFile(path);
-    // Blank lines name no learner: they are left out of the list.
-    TStringList learners;
-    for (const AnsiString& line : lines.Items())
-        if (!Trim(line).empty()) learners.Add(line);
-    Liste_prenoms->SetItems(learners);
+    Liste_prenoms->SetItems(lines);
 }
 
 void TStartForm::SaveLearnerList() {
     // Written whole and atomically: a failed save leaves the previous file as it was,
     // and the failure reaches the caller.
-    Liste_prenoms->Items().SaveToFile(JoinPath(AppDir, kLearnerFile));
+    Liste_prenoms->Items().SaveToFile(LearnerFilePath());
 }
 
 void TStartForm::Liste_prenomsClick(TObject* sender) {

@@ -1,10 +1,25 @@
 // Learner lines, name capitalisation, level tables and the exercise query.
 #include "home/LearnerLine.h"
 
+#include <iterator>
+
 namespace {
 
 const AnsiString kDefaultSubject = "Mathematiques";
 const AnsiString kDefaultLevel = "CP";
+
+struct SubjectLevelEntry {
+    const char* entry;   // UTF-8 source text
+    const char* count;
+};
+constexpr SubjectLevelEntry kEntries[] = {
+    {"Mathematiques CP", "1 241 exercices"},  {"Mathematiques CE1", "1 641 exercices"},
+    {"Mathematiques CE2", "2 250 exercices"}, {"Mathematiques CM1", "1 414 exercices"},
+    {"Mathematiques CM2", "1 509 exercices"}, {"Mathematiques 6e", "1 032 exercices"},
+    {"Mathematiques 5e", "528 exercices"},    {"Mathematiques 4e", "1 741 exercices"},
+    {"Mathematiques 3e", "1 806 exercices"},  {"Français CE1", "312 exercices"},
+    {"Français 6e", "461 exercices"},
+};
 
 }  // namespace
 
@@ -22,7 +37,7 @@ LearnerLine SplitSubjectLevel(const AnsiString& entry) {
 }
 
 LearnerLine ParseLearnerLine(const AnsiString& line) {
-    LearnerLine result{Trim(line), kDefaultSubject, kDefaultLevel};
+    LearnerLine result{line, kDefaultSubject, kDefaultLevel};
     const int at = Pos("@", line);
     if (at == 0) return result;
     result.name = Trim(SubString(line, 1, at - 1));
@@ -67,45 +82,18 @@ AnsiString LevelPictureName(const AnsiString& level) {
     return "";
 }
 
-AnsiString ExerciseQueryTemplate() {
-    return "SELECT * FROM WWW WHERE ((codeExo=\"XXX\")OR(1=1))";
-}
-
 AnsiString ExerciseQueryText(const AnsiString& tableName) {
-    AnsiString sql = ExerciseQueryTemplate();
-    if (Pos("WWW", sql) > 0) sql = ReplaceFirst(sql, "WWW", tableName);
-    return sql;
-}
-
-const std::array<SubjectLevelEntry, kSubjectLevelCount>& SubjectLevelTable() {
-    static const std::array<SubjectLevelEntry, kSubjectLevelCount> entries = {{
-        {"Mathematiques CP", "1 241 exercices"},
-        {"Mathematiques CE1", "1 641 exercices"},
-        {"Mathematiques CE2", "2 250 exercices"},
-        {"Mathematiques CM1", "1 414 exercices"},
-        {"Mathematiques CM2", "1 509 exercices"},
-        {"Mathematiques 6e", "1 032 exercices"},
-        {"Mathematiques 5e", "528 exercices"},
-        {"Mathematiques 4e", "1 741 exercices"},
-        {"Mathematiques 3e", "1 806 exercices"},
-        {"Français CE1", "312 exercices"},
-        {"Français 6e", "461 exercices"},
-    }};
-    return entries;
-}
-
-AnsiString SubjectLevelEntryText(int index) {
-    if (index < 0 || index >= kSubjectLevelCount) return "";
-    return Utf8ToAnsi(SubjectLevelTable()[index].entry);
-}
-
-AnsiString ExerciseCountCaption(int index) {
-    if (index < 0 || index >= kSubjectLevelCount) return "";
-    return Utf8ToAnsi(SubjectLevelTable()[index].count);
+    // The stored query, with the table in place of "WWW"; its condition is always true.
+    return ReplaceFirst("SELECT * FROM WWW WHERE ((codeExo=\"XXX\")OR(1=1))", "WWW", tableName);
 }
 
 TStringList SubjectLevelList() {
     TStringList list;
-    for (int i = 0; i < kSubjectLevelCount; ++i) list.Add(SubjectLevelEntryText(i));
+    for (const SubjectLevelEntry& e : kEntries) list.Add(Utf8ToAnsi(e.entry));
     return list;
+}
+
+AnsiString ExerciseCountCaption(int index) {
+    if (index < 0 || index >= static_cast<int>(std::size(kEntries))) return "";
+    return kEntries[index].count;
 }

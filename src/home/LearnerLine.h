@@ -1,8 +1,6 @@
 #pragma once
 // A learner is one line of the learner file: first name, "@", subject, a blank, level.
 // The rules that turn such a line, a subject and a level into what the screens use.
-#include <array>
-
 #include "platform/Text.h"
 
 struct LearnerLine {
@@ -15,7 +13,8 @@ struct LearnerLine {
 // the name ends at the first "@"; what follows it is split at its first blank
 // into subject and level. Every part found replaces its default, even an empty one:
 // "Paul" keeps both defaults, "Paul@" gives an empty subject, "Paul@Mathematiques"
-// keeps the level "CP". Each part is trimmed.
+// keeps the level "CP". The parts around "@" are trimmed; a line without "@" is
+// the name as it stands.
 LearnerLine ParseLearnerLine(const AnsiString& line);
 
 // Splits a subject-and-level entry ("Français 6e") at its first blank, both parts
@@ -37,19 +36,8 @@ AnsiString LevelPictureName(const AnsiString& level);
 
 // The query text of the exercise list of a table: every record of it.
 AnsiString ExerciseQueryText(const AnsiString& tableName);
-// The stored query text, with "WWW" in place of the table.
-AnsiString ExerciseQueryTemplate();
 
-// The eleven subject-and-level entries, in list order, with their exercise counts.
-struct SubjectLevelEntry {
-    const char* entry;   // UTF-8 source text
-    const char* count;
-};
-constexpr int kSubjectLevelCount = 11;
-const std::array<SubjectLevelEntry, kSubjectLevelCount>& SubjectLevelTable();
-// Entry i as program text (Windows-1252); "" outside 0..10.
-AnsiString SubjectLevelEntryText(int index);
+// The eleven subject-and-level entries, in list order (Windows-1252).
+TStringList SubjectLevelList();
 // The count caption of entry i ("1 241 exercices"); "" outside 0..10.
 AnsiString ExerciseCountCaption(int index);
-// The eleven entries as a list (items of the subject-and-level lists).
-TStringList SubjectLevelList();

@@ -68,10 +68,13 @@ GlyphSheet StoredSheet() {
     return sheet;
 }
 
+// The name as drawn from the stored lists, on the traceable sheet.
 QImage Sheet(const AnsiString& text) {
     static const QImage picture = CoordinateSheet();
     return DrawSheetImage(text, picture, StoredSheet(), kNameStripHeight, kScreenColor);
 }
+
+QImage Strip(const AnsiString& text) { return RenderGlyphImage(text, FakeCharacterPicture); }
 
 bool AllBackground(const QImage& image, const QRect& area) {
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -85,64 +88,35 @@ bool AllBackground(const QImage& image, const QRect& area) {
 // ---------------------------------------------------------------- character pictures
 
 TEST(RenderGlyphText, PlacesEachCharacterCentredOnTheStrip) {
-    const QImage image = RenderGlyphImage("Nombre de tirs: 12", FakeCharacterPicture);
-    ASSERT_EQ(image.height(), 40);
-    EXPECT_EQ(image.width(), AdvanceOf("nombre de tirs: 12"));
-
-    // The colon (10 x 21) is drawn 9 pixels from the top: (40 - 21) / 2.
+    const QImage image = Strip("Nombre de tirs: 12");
+    EXPECT_EQ(image.size(), QSize(AdvanceOf("nombre de tirs: 12"), 40));
+    // The colon (10 x 21) 9 pixels from the top, (40 - 21) / 2, then a 20-pixel gap;
+    // the first glyph "n" (30 high) at 0 on rows 5 to 34; q (35 high) from row 2.
     const int colonX = AdvanceOf("nombre de tirs");
-    EXPECT_EQ(image.pixelColor(colonX, 8), kBackground);
-    EXPECT_EQ(image.pixelColor(colonX, 9), CharacterColour(':'));
-    EXPECT_EQ(image.pixelColor(colonX + 9, 29), CharacterColour(':'));
-    EXPECT_EQ(image.pixelColor(colonX, 30), kBackground);
-    // The blank after it is a 20-pixel gap of background.
+    const struct { QImage image; int x, first, last; char c; } glyphs[] = {
+        {image, colonX, 9, 29, ':'}, {image, 0, 5, 34, 'n'}, {Strip("q"), 0, 2, 36, 'q'}};
+    for (const auto& g : glyphs) {
+        EXPECT_EQ(g.image.pixelColor(g.x, g.first - 1), kBackground) << g.c;
+        EXPECT_EQ(g.image.pixelColor(g.x, g.first), CharacterColour(g.c)) << g.c;
+        EXPECT_EQ(g.image.pixelColor(g.x, g.last), CharacterColour(g.c)) << g.c;
+        EXPECT_EQ(g.image.pixelColor(g.x, g.last + 1), kBackground) << g.c;
+    }
     EXPECT_TRUE(AllBackground(image, QRect(colonX + 10, 0, 20, 40)));
-    // The first glyph starts at 0; "n" is 30 high: rows 5 to 34.
-    EXPECT_EQ(image.pixelColor(0, 4), kBackground);
-    EXPECT_EQ(image.pixelColor(0, 5), CharacterColour('n'));
-    EXPECT_EQ(image.pixelColor(0, 34), CharacterColour('n'));
-}
-
-TEST(RenderGlyphText, OddHeightsRoundDownAndFullHeightSignsFillTheStrip) {
-    const QImage image = RenderGlyphImage("q+", FakeCharacterPicture);
-    ASSERT_EQ(image.width(), 33 + 32);
-    EXPECT_EQ(image.pixelColor(0, 1), kBackground);   // q: 35 high, (40 - 35) / 2 = 2
-    EXPECT_EQ(image.pixelColor(0, 2), CharacterColour('q'));
-    EXPECT_EQ(image.pixelColor(0, 36), CharacterColour('q'));
-    EXPECT_EQ(image.pixelColor(0, 37), kBackground);
-    EXPECT_EQ(image.pixelColor(33, 0), CharacterColour('+'));
-    EXPECT_EQ(image.pixelColor(33, 39), CharacterColour('+'));
 }
 
 TEST(RenderGlyphText, CharactersWithoutPictureAreSkippedWithoutRoom) {
-    const QImage verdict = RenderGlyphImage("Le compte est bon, bravo!", FakeCharacterPicture);
-    EXPECT_EQ(verdict.width(), AdvanceOf("le compte est bon bravo!"));
-    EXPECT_EQ(verdict, RenderGlyphImage("Le compte est bon bravo!", FakeCharacterPicture));
-
-    const AnsiString skipped = Utf8ToAnsi("1=1.'&_é,Ç") ;
-    EXPECT_EQ(RenderGlyphImage(skipped, FakeCharacterPicture),
-              RenderGlyphImage("11", FakeCharacterPicture));
+    EXPECT_EQ(Strip("Le compte est bon, bravo!"), Strip("le compte est bon bravo!"));
+    EXPECT_EQ(Strip(Utf8ToAnsi("1=1.'&_é,Ç")), Strip("11"));
     // A picture missing from the store is skipped the same way.
     const auto noA = [](const AnsiString& name) {
         return name == "alpha_a" ? QImage() : FakeCharacterPicture(name);
     };
-    EXPECT_EQ(RenderGlyphImage("bab", noA), RenderGlyphImage("bb", FakeCharacterPicture));
-}
-
-TEST(RenderGlyphText, CapitalsDrawAsSmallLettersAndBlanksAdvanceTwenty) {
-    EXPECT_EQ(RenderGlyphImage("ABC XYZ", FakeCharacterPicture),
-              RenderGlyphImage("abc xyz", FakeCharacterPicture));
-    // Inner blanks are kept (each one 20), outer ones trimmed.
-    const QImage image = RenderGlyphImage("  a  b  ", FakeCharacterPicture);
-    EXPECT_EQ(image.width(), 34 + 40 + 29);
-    EXPECT_TRUE(AllBackground(image, QRect(34, 0, 40, 40)));
-}
-
-TEST(RenderGlyphText, EmptyOrBlankTextGivesAnEmptyPicture) {
-    EXPECT_TRUE(RenderGlyphImage("", FakeCharacterPicture).isNull());
-    EXPECT_TRUE(RenderGlyphImage("   ", FakeCharacterPicture).isNull());
-    EXPECT_TRUE(RenderGlyphImage("...", FakeCharacterPicture).isNull());
-    EXPECT_EQ(RenderGlyphImage(" ", FakeCharacterPicture).width(), 0);
+    EXPECT_EQ(RenderGlyphImage("bab", noA), Strip("bb"));
+    // Capitals draw as small letters; inner blanks advance 20 each, outer ones are trimmed.
+    EXPECT_EQ(Strip("ABC XYZ"), Strip("abc xyz"));
+    const QImage blanks = Strip("  a  b  ");
+    EXPECT_EQ(blanks.width(), 34 + 40 + 29);
+    EXPECT_TRUE(AllBackground(blanks, QRect(34, 0, 40, 40)));
 }
 
 // ---------------------------------------------------------------- glyph sheet
@@ -160,130 +134,65 @@ TEST(DrawSheetText, EmmaIsTwoHundredTwentyFiveBySixtySeven) {
                 EXPECT_EQ(image.pixelColor(p.x + dx, 4 + dy),
                           sheet.pixelColor(p.left + dx, p.top + dy)) << p.x << "," << dx << "," << dy;
     }
-    // Margins: 4 on top and left, 12 on the right, 4 under the tallest glyph.
-    EXPECT_TRUE(AllBackground(image, QRect(0, 0, 225, 4)));
-    EXPECT_TRUE(AllBackground(image, QRect(0, 0, 4, 67)));
-    EXPECT_TRUE(AllBackground(image, QRect(213, 0, 12, 67)));
-    EXPECT_TRUE(AllBackground(image, QRect(0, 63, 225, 4)));
-    // Under the shorter E (58 high) the background shows in row 62.
-    EXPECT_EQ(image.pixelColor(10, 62), kBackground);
-    EXPECT_NE(image.pixelColor(50, 62), kBackground);
+    // Margins: 4 on top and left, 12 on the right, 4 under the tallest glyph; under
+    // the shorter E (58 high) the background shows in row 62.
+    for (const QRect& margin : {QRect(0, 0, 225, 4), QRect(0, 0, 4, 67), QRect(213, 0, 12, 67),
+                                QRect(0, 63, 225, 4), QRect(4, 62, 42, 1)})
+        EXPECT_TRUE(AllBackground(image, margin)) << margin.x() << "," << margin.y();
 }
 
-TEST(DrawSheetText, HeightFollowsTheTallestGlyph) {
+TEST(DrawSheetText, HeightFollowsTheTallestGlyphDrawn) {
     EXPECT_EQ(Sheet("Quentin").height(), 72);   // the tail of the Q: 64 + 8
-    EXPECT_EQ(Sheet("aq").height(), 72);
     EXPECT_EQ(Sheet("Alice").height(), 66);     // A to L only: 58 + 8
-    EXPECT_EQ(Sheet("Hugo").height(), 67);
     // The Q hangs below the others: its last row is row 67.
-    const QImage q = Sheet("Q");
-    EXPECT_EQ(q.size(), QSize(4 + 44 + 12, 72));
-    EXPECT_NE(q.pixelColor(20, 67), kBackground);
-    EXPECT_EQ(q.pixelColor(20, 68), kBackground);
-}
-
-TEST(DrawSheetText, EmptyTextGivesSixteenByEightOfBackground) {
+    const QImage q = Sheet("aQ");
+    EXPECT_NE(q.pixelColor(4 + 41 + 20, 67), kBackground);
+    EXPECT_EQ(q.pixelColor(4 + 41 + 20, 68), kBackground);
+    // No glyph at all: 16 x 8 of background (and a strip of width 0).
     for (const AnsiString& text : std::initializer_list<AnsiString>{"", "   ", "...", "'"}) {
         const QImage image = Sheet(text);
         ASSERT_EQ(image.size(), QSize(16, 8)) << text;
         EXPECT_TRUE(AllBackground(image, image.rect()));
+        EXPECT_EQ(Strip(text).width(), 0) << text;
     }
 }
 
-TEST(DrawSheetText, CapitalsAndSmallLettersAlike) {
-    EXPECT_EQ(Sheet("jean-paul 2"), Sheet("JEAN-PAUL 2"));
-    EXPECT_EQ(Sheet(Utf8ToAnsi("Zoé")), Sheet("ZO"));
-}
-
-TEST(DrawSheetText, SkippedCharactersTakeNoRoom) {
+TEST(DrawSheetText, SkippedCharactersTakeNoRoomAndCapitalsAreAlike) {
     // Accented first letter, full stop, comma, equals: dropped; hyphen is the minus glyph.
     EXPECT_EQ(Sheet(Utf8ToAnsi("Éloïse")), Sheet("lose"));
     EXPECT_EQ(Sheet("J.B. =A,B"), Sheet("JB AB"));
     EXPECT_EQ(Sheet("Jean-Paul").width(), Sheet("JeanPaul").width() + 41);
     EXPECT_EQ(Sheet("A_&").width(), 4 + 41 + 43 + 48 + 12);
+    EXPECT_EQ(Sheet("jean-paul 2"), Sheet("JEAN-PAUL 2"));
 }
 
 TEST(DrawSheetText, CollapsedBlanksGiveOneTwentyPixelGap) {
     const QImage collapsed = Sheet(CollapseSpaces("  Marie   Claire "));
     EXPECT_EQ(collapsed, Sheet("Marie Claire"));
     EXPECT_EQ(collapsed.width(), Sheet("MarieClaire").width() + 20);
-    // The gap itself is background from top to bottom.
     const int gapX = Sheet("Marie").width() - 12;
     EXPECT_TRUE(AllBackground(collapsed, QRect(gapX, 0, 20, collapsed.height())));
-    // Without collapsing every blank counts.
+    // Without collapsing every blank counts; only the blank collapses.
     EXPECT_EQ(Sheet("Marie   Claire").width(), collapsed.width() + 40);
+    EXPECT_EQ(CollapseSpaces("a \t\t b"), "a \t\t b");
 }
 
-TEST(DrawSheetText, GlyphsTallerThanTheStripAreCutAndPaddedWithBackground) {
-    const QImage sheet = CoordinateSheet();
-    const QImage image = DrawSheetImage("Q", sheet, StoredSheet(), 40, kScreenColor);
-    ASSERT_EQ(image.size(), QSize(60, 72));
-    EXPECT_NE(image.pixelColor(10, 39), kBackground);
-    EXPECT_EQ(image.pixelColor(10, 40), kBackground);
-}
-
-TEST(CollapseSpaces, TrimsAndKeepsOneBlankPerRun) {
-    EXPECT_EQ(CollapseSpaces("  jean    pierre  "), "jean pierre");
-    EXPECT_EQ(CollapseSpaces("a b  c"), "a b c");
-    EXPECT_EQ(CollapseSpaces("   "), "");
-    EXPECT_EQ(CollapseSpaces("a\t\tb"), "a\t\tb");   // only the blank collapses
-    EXPECT_EQ(CollapseSpaces("a \t b"), "a \t b");
-}
-
-TEST(SheetLists, ItemsAreTrimmedEmptyOnesDroppedAndTheTailIgnored) {
-    EXPECT_EQ(SplitItems(" A ; ;b;;C"), (std::vector<AnsiString>{"A", "b"}));
-    EXPECT_TRUE(SplitItems("no separator").empty());
-    EXPECT_TRUE(SplitItems("").empty());
-
+TEST(DrawSheetText, ListItemsAreTrimmedEmptyOnesDroppedAndTheTailIgnored) {
     GlyphSheet sheet;
-    ParseGlyphSheet("a;B;c;", "1;x;3;", "7; 8 ;9;", "12abc;14;", "20;21;22;", sheet);
+    ParseGlyphSheet(" a ; ;B;;c;d", "1;x;3;", "7; 8 ;9;", "12abc;14;", "20;21;22;", sheet);
     EXPECT_EQ(sheet.glyphs, (std::vector<AnsiString>{"A", "B", "C"}));
     EXPECT_EQ(sheet.left, (std::vector<int>{1, 0, 3}));
     EXPECT_EQ(sheet.top, (std::vector<int>{7, 8, 9}));
     EXPECT_EQ(sheet.right, (std::vector<int>{12, 14}));
     EXPECT_EQ(sheet.Find('b'), 1);
-    EXPECT_EQ(sheet.Find('A'), 0);
     EXPECT_EQ(sheet.Find('c'), -1);   // no right edge for C: it cannot be drawn
-    EXPECT_EQ(sheet.Find('z'), -1);
-}
-
-TEST(SheetLists, StoredListsDescribeFortyGlyphs) {
-    const GlyphSheet sheet = StoredSheet();
-    ASSERT_EQ(sheet.glyphs.size(), 40u);
-    for (const auto* list : {&sheet.left, &sheet.top, &sheet.right, &sheet.bottom})
-        EXPECT_EQ(list->size(), 40u);
-    for (size_t i = 0; i < 40; ++i) {
-        EXPECT_GT(sheet.right[i], sheet.left[i]);
-        EXPECT_GT(sheet.bottom[i], sheet.top[i]);
-        EXPECT_LE(sheet.right[i], 501);
-        EXPECT_LE(sheet.bottom[i], 282);
-    }
-    EXPECT_EQ(sheet.Find('&'), 39);
-    EXPECT_EQ(sheet.Find('0'), 26);
+    EXPECT_EQ(StoredSheet().Find('&'), 39);
 }
 
 // ---------------------------------------------------------------- the stored artwork
 
 TEST(LetterArtwork, CharacterPicturesHaveTheirStoredSizes) {
-    for (const auto& [c, size] : CharacterSizes()) {
-        const QImage picture = Artwork(CharacterPictureName(c));
-        EXPECT_EQ(picture.size(), size) << c;
-    }
+    for (const auto& [c, size] : CharacterSizes())
+        EXPECT_EQ(Artwork(CharacterPictureName(c)).size(), size) << c;
     EXPECT_EQ(Artwork("LatestALPHA").size(), QSize(501, 282));
-}
-
-TEST(LetterArtwork, NameFromTheStoredSheetShowsItsGlyphs) {
-    const QImage sheet = Artwork("LatestALPHA");
-    const QImage image = DrawSheetImage("Emma", sheet, StoredSheet(), kNameStripHeight, kScreenColor);
-    ASSERT_EQ(image.size(), QSize(225, 67));
-    // Something of each glyph differs from the background.
-    for (int x0 : {4, 46, 109, 172}) {
-        bool drawn = false;
-        for (int y = 4; y < 62 && !drawn; ++y)
-            for (int x = x0; x < x0 + 40 && !drawn; ++x)
-                drawn = image.pixelColor(x, y) != kBackground;
-        EXPECT_TRUE(drawn) << x0;
-    }
-    const QImage counter = RenderGlyphImage("Nombre de tirs: 12", Artwork);
-    EXPECT_EQ(counter.size(), QSize(AdvanceOf("nombre de tirs: 12"), 40));
 }
