@@ -62,8 +62,6 @@ struct LargeLevel {
     }
 };
 
-LargeLevel* level = nullptr;
-
 void StartScreens() {
     InstallDialogHooks(DialogHooks{.message = [](const AnsiString&) {},
                                    .dialog = [](const AnsiString&, TMsgDlgType, int) { return 1; },
@@ -118,7 +116,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     LargeLevel data;
-    level = &data;
     StartScreens();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

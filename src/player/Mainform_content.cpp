@@ -6,47 +6,42 @@
 
 namespace {
 
-void SetStatement(TLabel* statement, int width, const AnsiString& text) {
+// Parses the content and writes its statement at the label's width.
+ParsedContent ShowStatement(TLabel* statement, int width, const AnsiString& content,
+                            ContentKind kind = ContentKind::Plain) {
+    ParsedContent fields = ParseExerciseContent(content, kind);
     statement->SetWidth(width);
-    statement->SetCaption(text);
+    // QMT fields keep their leading blanks; the statement is shown without them.
+    statement->SetCaption(kind == ContentKind::QMT ? Trim(fields.Field(0)) : fields.Field(0));
+    return fields;
 }
 
 } // namespace
 
 void TMainFormEXO::ShowExerciseQCM(AnsiString content) {
-    const ParsedContent fields = ParseExerciseContent(content);
-    SetStatement(qcm_statement, 750, fields.Field(0));
+    ShowStatement(qcm_statement, 750, content);
 }
 
 void TMainFormEXO::ShowExerciseQO(AnsiString content) {
-    const ParsedContent fields = ParseExerciseContent(content, ContentKind::QO);
-    SetStatement(qo_statement, 750, fields.Field(0));
-    qo_statement->SetHint(fields.qoKind);
+    qo_statement->SetHint(ShowStatement(qo_statement, 750, content, ContentKind::QO).qoKind);
 }
 
 void TMainFormEXO::ShowExerciseQCC(AnsiString content) {
-    const ParsedContent fields = ParseExerciseContent(content);
-    SetStatement(qcc_statement, 750, fields.Field(0));
+    ShowStatement(qcc_statement, 750, content);
 }
 
 void TMainFormEXO::ShowExerciseQTRO(AnsiString content) {
-    const ParsedContent fields = ParseExerciseContent(content);
-    SetStatement(qtro_statement, 785, fields.Field(0));
+    ShowStatement(qtro_statement, 785, content);
 }
 
 void TMainFormEXO::ShowExerciseQTRC(AnsiString content) {
-    const ParsedContent fields = ParseExerciseContent(content);
-    SetStatement(qtrc_statement, 785, fields.Field(0));
+    ShowStatement(qtrc_statement, 785, content);
 }
 
 void TMainFormEXO::ShowExerciseQMR(AnsiString content) {
-    const ParsedContent fields = ParseExerciseContent(content);
-    SetStatement(qmr_statement, 785, fields.Field(0));
+    ShowStatement(qmr_statement, 785, content);
 }
 
 void TMainFormEXO::ShowExerciseQMT(AnsiString content) {
-    // QMT fields keep their leading blanks (they matter in the text); the statement
-    // is shown without them.
-    const ParsedContent fields = ParseExerciseContent(content, ContentKind::QMT);
-    SetStatement(qmt_statement, 785, Trim(fields.Field(0)));
+    ShowStatement(qmt_statement, 785, content, ContentKind::QMT);
 }

@@ -60,17 +60,41 @@ TLabel* CommandLabel(TControl* parent, const AnsiString& name, TImage* face) {
     return l;
 }
 
+// A transparent text label sized to its caption.
+TLabel* TextLabel(TControl* parent, const AnsiString& name, int l, int t, const AnsiString& font,
+                  int px, int style, TColor colour, const AnsiString& caption) {
+    auto* label = new TLabel(parent, name);
+    label->SetLeft(l);
+    label->SetTop(t);
+    label->SetTransparent(true);
+    label->Font().SetName(font);
+    label->Font().SetHeight(px);
+    label->Font().SetStyle(style);
+    label->Font().SetColor(colour);
+    label->SetCaption(caption);
+    return label;
+}
+
+// The same label at a fixed place and size, its text aligned within.
+TLabel* FixedLabel(TLabel* label, int l, int t, int w, int h, TAlignment alignment) {
+    label->SetAutoSize(false);
+    label->SetBounds(l, t, w, h);
+    label->SetAlignment(alignment);
+    return label;
+}
+
+// The "X" that closes a list or a page: Courier New bold, navy, hand cursor.
+TLabel* CloseMark(TControl* parent, const AnsiString& name, int l, int t, int px) {
+    TLabel* x = TextLabel(parent, name, l, t, "Courier New", px, fsBold, clNavy, "X");
+    x->SetCursor(TCursor::HandPoint);
+    x->Hide();
+    return x;
+}
+
 TLabel* Statement(TTabSheet* page, const AnsiString& name, int width) {
-    auto* l = new TLabel(page, name);
-    l->SetLeft(16);
-    l->SetTop(32);
+    TLabel* l = TextLabel(page, name, 16, 32, "Arial Narrow", 32, 0, kStatementColour, "");
     l->SetWordWrap(true);
-    l->SetAutoSize(true);
     l->SetWidth(width);
-    l->SetTransparent(true);
-    l->Font().SetName("Arial Narrow");
-    l->Font().SetHeight(32);
-    l->Font().SetColor(kStatementColour);
     return l;
 }
 
@@ -167,23 +191,13 @@ void TMainFormEXO::BuildFrame() {
 
     MainFrame = MakePanel(this, "MainFrame", 248, 120, 934, 835, kFrameColour);
 
-    ThisChapter = new TLabel(MainFrame, "ThisChapter");
-    ThisChapter->SetBounds(24, 10, 560, 37);
-    ThisChapter->SetTransparent(true);
-    ThisChapter->Font().SetName("Arial Narrow");
-    ThisChapter->Font().SetHeight(32);
-    ThisChapter->Font().SetColor(clNavy);
-    ThisChapter->SetCaption(Utf8ToAnsi("Répond à la question suivante"));
+    ThisChapter = TextLabel(MainFrame, "ThisChapter", 24, 10, "Arial Narrow", 32, 0, clNavy,
+                            Utf8ToAnsi("Répond à la question suivante"));
 
-    Apprenant = new TLabel(MainFrame, "Apprenant");
-    Apprenant->SetAutoSize(false);
-    Apprenant->SetBounds(596, 14, 240, 32);
-    Apprenant->SetAlignment(TAlignment::RightJustify);
-    Apprenant->SetTransparent(true);
-    Apprenant->Font().SetName("Arial Narrow");
-    Apprenant->Font().SetHeight(26);
-    Apprenant->Font().SetStyle(fsBold);
-    Apprenant->Font().SetColor(clNavy);
+    // The name ends left of the mark badge, which stands over the frame's top right.
+    Apprenant = FixedLabel(
+        TextLabel(MainFrame, "Apprenant", 0, 0, "Arial Narrow", 26, fsBold, clNavy, ""), 484, 14,
+        200, 32, TAlignment::RightJustify);
 
     ExoPageControl = new TPageControl(MainFrame, "ExoPageControl");
     ExoPageControl->SetBounds(24, 56, 833, 641);
@@ -195,14 +209,9 @@ void TMainFormEXO::BuildFrame() {
     ImageHint->SetCenter(true);
     ImageHint->Hide();
 
-    HintButton = new TLabel(MainFrame, "HintButton");
-    HintButton->SetAutoSize(false);
-    HintButton->SetBounds(16, 802, 915, 33);
-    HintButton->SetAlignment(TAlignment::Center);
-    HintButton->SetTransparent(true);
-    HintButton->Font().SetName("Arial Narrow");
-    HintButton->Font().SetHeight(24);
-    HintButton->Font().SetColor(clSilver);
+    HintButton = FixedLabel(
+        TextLabel(MainFrame, "HintButton", 0, 0, "Arial Narrow", 24, 0, clSilver, ""), 16, 802,
+        915, 33, TAlignment::Center);
 
     watch_panel = MakePanel(MainFrame, "watch_panel", 780, 732, 153, 102, kFrameColour);
     watch_panel->Hide();
@@ -337,48 +346,22 @@ void TMainFormEXO::BuildCommandColumn() {
     WatchPanel = MakePanel(Panel1, "WatchPanel", 0, 624, 161, 153, kWindowColour);
     Image1 = new TImage(WatchPanel, "Image1");
     Image1->SetBounds(0, 0, 161, 153);
-    auto clockLabel = [&](const AnsiString& name, int top, int w, int h, int px) {
-        auto* l = new TLabel(WatchPanel, name);
-        l->SetAutoSize(false);
-        l->SetBounds(8, top, w, h);
-        l->SetAlignment(TAlignment::Center);
-        l->SetTransparent(true);
-        l->Font().SetName("Courier");
-        l->Font().SetHeight(px);
-        l->Font().SetStyle(fsBold);
-        l->Font().SetColor(0xDA753F);
-        l->SetCaption("00:00");
-        return l;
-    };
-    DateLabel = clockLabel("DateLabel", 45, 105, 19, 15);
-    TimeLabel = clockLabel("TimeLabel", 60, 113, 24, 16);
-    Label2 = new TLabel(WatchPanel, "Label2");
-    Label2->SetBounds(8, 94, 70, 18);
-    Label2->SetTransparent(true);
-    Label2->Font().SetName("Arial");
-    Label2->Font().SetHeight(14);
-    Label2->Font().SetStyle(fsBold);
-    Label2->Font().SetColor(clWhite);
-    Label2->SetCaption("Exercices:");
-    NbExo = new TLabel(WatchPanel, "NbExo");
-    NbExo->SetBounds(84, 93, 60, 19);
-    NbExo->SetTransparent(true);
-    NbExo->Font().SetName("Arial");
-    NbExo->Font().SetHeight(16);
-    NbExo->Font().SetStyle(fsBold);
-    NbExo->Font().SetColor(clYellow);
-    NbExo->SetCaption("0/0");
+    // The date and the time are written by the clock each second; until it runs
+    // they stay empty rather than show a dummy time.
+    DateLabel = FixedLabel(
+        TextLabel(WatchPanel, "DateLabel", 0, 0, "Courier", 15, fsBold, 0xDA753F, ""), 8, 45, 105,
+        19, TAlignment::Center);
+    TimeLabel = FixedLabel(
+        TextLabel(WatchPanel, "TimeLabel", 0, 0, "Courier", 16, fsBold, 0xDA753F, ""), 8, 60, 113,
+        24, TAlignment::Center);
+    Label2 = TextLabel(WatchPanel, "Label2", 8, 94, "Arial", 14, fsBold, clWhite, "Exercices:");
+    NbExo = TextLabel(WatchPanel, "NbExo", 84, 93, "Arial", 16, fsBold, clYellow, "0/0");
     NbExo->SetHint(Utf8ToAnsi("Nombre d'exrcices traités"));
     NbExo->SetShowHint(true);
-    AfficherNote = new TLabel(WatchPanel, "AfficherNote");
-    AfficherNote->SetBounds(8, 124, 140, 18);
-    AfficherNote->SetTransparent(true);
+    // Light cream on the dark column.
+    AfficherNote = TextLabel(WatchPanel, "AfficherNote", 8, 124, "Arial", 13, fsBold, 0xD8F6FF,
+                             "AFFICHER MA NOTE");
     AfficherNote->SetCursor(TCursor::HandPoint);
-    AfficherNote->Font().SetName("Arial");
-    AfficherNote->Font().SetHeight(13);
-    AfficherNote->Font().SetStyle(fsBold);
-    AfficherNote->Font().SetColor(0xD8F6FF);   // light cream on the dark column
-    AfficherNote->SetCaption("AFFICHER MA NOTE");
 
     // Jump list: closed it shows only its command.
     Panel_Jump = MakePanel(Panel1, "Panel_Jump", 160, 608, 30, 153, kWindowColour);
@@ -393,16 +376,7 @@ void TMainFormEXO::BuildCommandColumn() {
     jump_list->Font().SetHeight(13);
     jump_list->Font().SetColor(clNavy);
     jump_list->Hide();
-    label_close_jump = new TLabel(Panel_Jump, "label_close_jump");
-    label_close_jump->SetBounds(46, 130, 16, 20);
-    label_close_jump->SetTransparent(true);
-    label_close_jump->SetCursor(TCursor::HandPoint);
-    label_close_jump->Font().SetName("Courier New");
-    label_close_jump->Font().SetHeight(18);
-    label_close_jump->Font().SetStyle(fsBold);
-    label_close_jump->Font().SetColor(clNavy);
-    label_close_jump->SetCaption("X");
-    label_close_jump->Hide();
+    label_close_jump = CloseMark(Panel_Jump, "label_close_jump", 46, 130, 18);
 
     // Games.
     PanelJEU = MakePanel(Panel1, "PanelJEU", 12, 784, 145, 49, kWindowColour);
@@ -434,6 +408,8 @@ void TMainFormEXO::BuildIndexPage() {
     TableMatieres = MakePicture(TabSheet9, "TableMatieres", "TableMatieres", 0, 0);
     TableMatieres->SetCenter(true);
 
+    // Empty until the loader fills it at each show: a database that cannot be opened
+    // leaves no table of contents rather than placeholder entries.
     IndexTree = new TTreeView(TabSheet9, "IndexTree");
     IndexTree->SetBounds(56, 80, 574, 470);
     IndexTree->SetColor(0xCAC693);
@@ -444,24 +420,9 @@ void TMainFormEXO::BuildIndexPage() {
     IndexTree->SetReadOnly(true);
     IndexTree->SetCursor(TCursor::HandPoint);
 
-    NbExoChap = new TLabel(TabSheet9, "NbExoChap");
-    NbExoChap->SetBounds(56, 560, 574, 20);
-    NbExoChap->SetTransparent(true);
-    NbExoChap->Font().SetName("Arial");
-    NbExoChap->Font().SetHeight(16);
-    NbExoChap->Font().SetStyle(fsBold);
-    NbExoChap->Font().SetColor(clNavy);
-    NbExoChap->SetCaption("");
+    NbExoChap = TextLabel(TabSheet9, "NbExoChap", 56, 560, "Arial", 16, fsBold, clNavy, "");
     NbExoChap->SetHint("0");
-
-    Nb_Child_Exo = new TLabel(TabSheet9, "Nb_Child_Exo");
-    Nb_Child_Exo->SetBounds(56, 582, 574, 20);
-    Nb_Child_Exo->SetTransparent(true);
-    Nb_Child_Exo->Font().SetName("Arial");
-    Nb_Child_Exo->Font().SetHeight(16);
-    Nb_Child_Exo->Font().SetStyle(fsBold);
-    Nb_Child_Exo->Font().SetColor(0xC85A11);
-    Nb_Child_Exo->SetCaption("");
+    Nb_Child_Exo = TextLabel(TabSheet9, "Nb_Child_Exo", 56, 580, "Arial", 16, fsBold, 0xC85A11, "");
 
     const QSize ok = PictureSize("Img_Index_OK_1", 120, 60);
     Img_Index_OK = MakePicture(TabSheet9, "Img_Index_OK", "Img_Index_OK_1",
@@ -473,18 +434,9 @@ void TMainFormEXO::BuildIndexPage() {
     Load_Index->SetCaption("LOAD");
     Load_Index->Hide();
 
-    label_close_sommaire = new TLabel(TabSheet9, "label_close_sommaire");
-    label_close_sommaire->SetBounds(800, 8, 20, 26);
-    label_close_sommaire->SetTransparent(true);
-    label_close_sommaire->SetCursor(TCursor::HandPoint);
-    label_close_sommaire->Font().SetName("Courier New");
-    label_close_sommaire->Font().SetHeight(26);
-    label_close_sommaire->Font().SetStyle(fsBold);
-    label_close_sommaire->Font().SetColor(clNavy);
-    label_close_sommaire->SetCaption("X");
+    label_close_sommaire = CloseMark(TabSheet9, "label_close_sommaire", 800, 8, 26);
     label_close_sommaire->SetHint(Utf8ToAnsi("Retourne à l'exercice encours"));
     label_close_sommaire->SetShowHint(true);
-    label_close_sommaire->Hide();
 }
 
 void TMainFormEXO::WireCommands() {

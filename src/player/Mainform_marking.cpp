@@ -129,43 +129,33 @@ void TMainFormEXO::yes_timerTimer(TObject*) {
 }
 
 void TMainFormEXO::BuildMarkingPictures() {
-    struct Place {
+    // The verdict banners of the pages, filled with "ToutBon" or "PasMal" by the
+    // correction (never lower than the banner itself), and on the text pages, above
+    // the banner, what the colours of a corrected text mean.
+    const int bannerHeight = ArtworkSize("ToutBon").height();
+    const struct {
         TImage** image;
         TTabSheet* page;
         const char* name;
-        int left, top, width, height;
+        int top, height;
+        const char* picture;
+    } places[] = {
+        {&QCMverdict, TabSheet1, "QCMverdict", 432, std::max(33, bannerHeight), nullptr},
+        {&QCCverdict, TabSheet4, "QCCverdict", 424, std::max(41, bannerHeight), nullptr},
+        {&QTROverdict, TabSheet5, "QTROverdict", 556, std::max(41, bannerHeight), nullptr},
+        {&QTRCverdict, TabSheet6, "QTRCverdict", 556, std::max(41, bannerHeight), nullptr},
+        {&QMRverdict, TabSheet7, "QMRverdict", 556, std::max(41, bannerHeight), nullptr},
+        {&QMTverdict, TabSheet8, "QMTverdict", 556, std::max(41, bannerHeight), nullptr},
+        {&QTROInfoNote, TabSheet5, "QTROInfoNote", 508, 44, "info_note"},
+        {&QTRCInfoNote, TabSheet6, "QTRCInfoNote", 508, 44, "info_note"},
+        {&QMRInfoNote, TabSheet7, "QMRInfoNote", 508, 44, "info_note"},
+        {&QMTInfoNote, TabSheet8, "QMTInfoNote", 508, 44, "info_note"},
     };
-    // Verdict banners of the pages, filled with "ToutBon" or "PasMal" by the correction;
-    // never lower than the banner itself.
-    const int bannerHeight = std::max(ArtworkSize("ToutBon").height(), 33);
-    const Place verdicts[] = {
-        {&QCMverdict, TabSheet1, "QCMverdict", 24, 432, 745, 33},
-        {&QCCverdict, TabSheet4, "QCCverdict", 24, 424, 745, 41},
-        {&QTROverdict, TabSheet5, "QTROverdict", 24, 556, 745, 41},
-        {&QTRCverdict, TabSheet6, "QTRCverdict", 24, 556, 745, 41},
-        {&QMRverdict, TabSheet7, "QMRverdict", 24, 556, 745, 41},
-        {&QMTverdict, TabSheet8, "QMTverdict", 24, 556, 745, 41},
-    };
-    for (const Place& p : verdicts) {
+    for (const auto& p : places) {
         auto* image = new TImage(p.page, p.name);
-        image->SetBounds(p.left, p.top, p.width, std::max(p.height, bannerHeight));
+        image->SetBounds(24, p.top, 745, p.height);
         image->SetCenter(true);
-        image->Hide();
-        *p.image = image;
-    }
-    // What the colours of a corrected text mean, above the banner of the text pages.
-    const QImage info = Artwork("info_note");
-    const Place infos[] = {
-        {&QTROInfoNote, TabSheet5, "QTROInfoNote", 24, 508, 745, 44},
-        {&QTRCInfoNote, TabSheet6, "QTRCInfoNote", 24, 508, 745, 44},
-        {&QMRInfoNote, TabSheet7, "QMRInfoNote", 24, 508, 745, 44},
-        {&QMTInfoNote, TabSheet8, "QMTInfoNote", 24, 508, 745, 44},
-    };
-    for (const Place& p : infos) {
-        auto* image = new TImage(p.page, p.name);
-        image->SetBounds(p.left, p.top, p.width, p.height);
-        image->SetCenter(true);
-        image->Picture().SetImage(info);
+        if (p.picture) image->Picture().SetImage(Artwork(p.picture));
         image->Hide();
         *p.image = image;
     }

@@ -124,24 +124,15 @@ void TMainFormEXO::qb_selection_leave(TObject*) {
 }
 
 void TMainFormEXO::qb_selection_click(TObject* Sender) {
-    TLabel* picked = nullptr;
-    TLabel* other = nullptr;
-    TImage* pickedBox = nullptr;
-    TImage* otherBox = nullptr;
-    if (Sender == qb_label_true) {
-        picked = qb_label_true, other = qb_label_false;
-        pickedBox = qb_img_true, otherBox = qb_img_false;
-    } else if (Sender == qb_label_false) {
-        picked = qb_label_false, other = qb_label_true;
-        pickedBox = qb_img_false, otherBox = qb_img_true;
-    } else {
-        return;
-    }
+    const bool onTrue = Sender == qb_label_true;
+    if (!onTrue && Sender != qb_label_false) return;
+    TLabel* picked = onTrue ? qb_label_true : qb_label_false;
+    // Once picked, an answer stays picked until the other one is.
     if (picked->Hint() != kUnselected) return;
-    pickedBox->Picture().Assign(qb_img_select->Picture());
+    (onTrue ? qb_img_true : qb_img_false)->Picture().Assign(qb_img_select->Picture());
     picked->SetHint(kSelected);
-    otherBox->Picture().Assign(qb_img_unselect->Picture());
-    other->SetHint(kUnselected);
+    (onTrue ? qb_img_false : qb_img_true)->Picture().Assign(qb_img_unselect->Picture());
+    (onTrue ? qb_label_false : qb_label_true)->SetHint(kUnselected);
 }
 
 void TMainFormEXO::CheckQB() {

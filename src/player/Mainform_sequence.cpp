@@ -74,7 +74,13 @@ void HideResults(TMainFormEXO& f) {
     f.PanelNote->Hide();
     for (TImage* p : {f.QCMverdict, f.QCCverdict, f.QTROverdict, f.QTRCverdict, f.QMRverdict,
                       f.QMTverdict, f.QTRCInfoNote, f.QTROInfoNote, f.QMRInfoNote, f.QMTInfoNote})
-        if (p) p->Hide();
+        p->Hide();
+}
+
+// Nothing left in the direction of travel: the message, then the table of contents.
+void ShowNoneLeft(TMainFormEXO& f) {
+    MessageDlg(kNoExerciseLeft, TMsgDlgType::Information, mbOK);
+    f.ExoPageControl->SetActivePageIndex(kIndexPage);
 }
 
 }  // namespace
@@ -93,14 +99,13 @@ void TMainFormEXO::LoadCurrentExercise(int position) {
 }
 
 void TMainFormEXO::LoadAdjacentExercise() {
-    // The counter follows the cursor, also past a record that could not be shown.
+    // The counter follows the cursor, also past a record that could not be read.
     if (!Guarded([&] {
             if (!LoadRecord(*this, true)) return;
-            const AnsiString before = NbExo->Caption();
-            const ExoCounter c = ReadCounter(before);
+            const ExoCounter c = ReadCounter(NbExo->Caption());
             jump_label->SetEnabled(JumpListUseful(c.n));
-            NbExo->SetCaption(CounterAfterMove(before, NavDirection));
-            CurrentExoIndex = ReadCounter(NbExo->Caption()).k;
+            NbExo->SetCaption(CounterAfterMove(NbExo->Caption(), NavDirection));
+            CurrentExoIndex = c.k + (NavDirection == NavBackward ? -1 : 1);
             ShowExercisePicture();
         }))
         ExoLoadDone = 0;
@@ -114,26 +119,21 @@ void TMainFormEXO::NextExercise() {
         CurrentExoPage = ExoPageControl->ActivePageIndex();
         ExoLoadDone = 1;
         ExoNumber = "";
-        // Rejected records are skipped until one is shown or none is left.
+        // Rejected records are skipped until one is shown or none is left; a move
+        // past the end raises the end flag, so at most one try per record and one more.
         bool shown = false;
-        const int records = Table_Exos->RecordCount();
-        for (int tries = 0; tries <= records + 1; ++tries) {
-            const bool available = CanLoad(*this);
+        for (int tries = Table_Exos->RecordCount() + 1; !shown && tries > 0 && CanLoad(*this); --tries) {
             LoadAdjacentExercise();
-            if (!available) break;
-            if (ExoLoadDone) {
-                shown = true;
-                break;
-            }
+            shown = ExoLoadDone == 1;
             ExoLoadDone = 1;
         }
         if (!shown) {
-            // Only rejected records were left: nothing to work on.
+            // Only records that cannot be shown were left: the page holds an earlier
+            // exercise, which must not be corrected under this one's name.
             LabelVerification->SetEnabled(false);
             LabelCorriger->SetEnabled(false);
             HideResults(*this);
-            MessageDlg(kNoExerciseLeft, TMsgDlgType::Information, mbOK);
-            ExoPageControl->SetActivePageIndex(kIndexPage);
+            ShowNoneLeft(*this);
             return;
         }
         StartAttempt();
@@ -155,12 +155,10 @@ void TMainFormEXO::StartAttempt() {
 
 void TMainFormEXO::LabelSuivantClick(TObject*) {
     Guarded([&] {
-        if (CanLoad(*this)) {
+        if (CanLoad(*this))
             NextExercise();
-        } else {
-            MessageDlg(kNoExerciseLeft, TMsgDlgType::Information, mbOK);
-            ExoPageControl->SetActivePageIndex(kIndexPage);
-        }
+        else
+            ShowNoneLeft(*this);
     });
 }
 
@@ -188,7 +186,7 @@ void TMainFormEXO::FillJumpList(int n) {
 void TMainFormEXO::jump_listClick(TObject*) {
     const int i = jump_list->ItemIndex();
     if (i < 0) return;
-    const int position = JumpListPosition(jump_list->Item(i));
+    const int position = LeadingInt(jump_list->Item(i));
     if (position > 0) GoToExercise(position);
 }
 

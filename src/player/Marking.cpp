@@ -1,27 +1,12 @@
 // Marks and the true-or-false judgement.
 #include "player/Marking.h"
 
-#include <algorithm>
-
 int MarkBeforeCheck(int exoMark) {
     return exoMark >= 0 ? 0 : exoMark;
 }
 
 int MarkAfterCheck(int exoMark) {
-    if (exoMark <= 8) ++exoMark;
-    return std::clamp(exoMark, 0, 10);
-}
-
-int MarkForPoints(int points, bool afterVerifier) {
-    return MarkAfterCheck(MarkBeforeCheck(afterVerifier ? -1 : 0) + points);
-}
-
-AnsiString BadgeName(int mark) {
-    return "Note" + IntToStr(std::clamp(mark, 0, 10));
-}
-
-AnsiString VerdictBannerName(int mark) {
-    return FullMarks(mark) ? "ToutBon" : "PasMal";
+    return exoMark <= 8 ? exoMark + 1 : exoMark;
 }
 
 QbVerdict JudgeTrueFalse(bool trueSelected, bool falseSelected, const AnsiString& expected) {
@@ -31,15 +16,9 @@ QbVerdict JudgeTrueFalse(bool trueSelected, bool falseSelected, const AnsiString
         v.tick = expected == "1" ? QbTick::True : QbTick::False;
         return v;
     }
-    if (trueSelected) {
-        const bool right = expected == "1";
-        v.points = right ? 10 : 4;
-        v.banner = right ? QbBanner::Bravo : QbBanner::FauxFaux;
-    } else {
-        const bool right = expected == "0";
-        v.points = right ? 10 : 4;
-        v.banner = right ? QbBanner::Bravo : QbBanner::FauxVrai;
-    }
+    const bool right = expected == (trueSelected ? "1" : "0");
+    v.points = right ? 10 : 4;
+    v.banner = right ? QbBanner::Bravo : trueSelected ? QbBanner::FauxFaux : QbBanner::FauxVrai;
     return v;
 }
 

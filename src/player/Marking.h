@@ -5,17 +5,10 @@
 
 // The mark the correction starts from: 0, except the -1 left by VERIFIER, which stays.
 int MarkBeforeCheck(int exoMark);
-// The mark once the check has added its points: up to 8 gains one (9 and 10 stay),
-// kept within 0..10.
+// The mark once the check has added its points: up to 8 gains one (9 and 10 stay).
 int MarkAfterCheck(int exoMark);
-// The whole rule for the points of a check, with or without VERIFIER first.
-int MarkForPoints(int points, bool afterVerifier);
-// The badge picture of a mark: "Note0" .. "Note10".
-AnsiString BadgeName(int mark);
 // Full marks earn the "ToutBon" banner and the animation.
 inline bool FullMarks(int mark) { return mark == 10; }
-// The verdict banner of a mark: "ToutBon" or "PasMal".
-AnsiString VerdictBannerName(int mark);
 
 // True or false: the learner's pick against the expected answer ("1" true, "0" false).
 enum class QbBanner { None, Bravo, FauxVrai, FauxFaux };

@@ -41,10 +41,6 @@ std::vector<AnsiString> JumpListEntries(int n) {
     return entries;
 }
 
-int JumpListPosition(const AnsiString& entry) {
-    return LeadingInt(entry);
-}
-
 int PageNumberOfType(int typeExo) {
     return (typeExo == 2 || typeExo == 3) ? 5 - typeExo : typeExo;
 }

@@ -29,8 +29,6 @@ bool RecordAvailable(int recordCount, bool bof, bool eof, int direction);
 // Entries of the jump list for a chapter of n exercises: "1" (" 1" past 10, "  1"
 // past 100), then every multiple of ten below n (one blank before it past 100).
 std::vector<AnsiString> JumpListEntries(int n);
-// The position an entry of the jump list stands for (0 when it holds no number).
-int JumpListPosition(const AnsiString& entry);
 // More than ten exercises give the learner the jump list.
 inline bool JumpListUseful(int n) { return n > 10; }
 

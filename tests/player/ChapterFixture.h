@@ -34,46 +34,34 @@ protected:
     }
     static ExerciseRecord Exo(const std::string& code, int typeExo, const std::string& number,
                               const std::string& utf8Content) {
-        ExerciseRecord e;
-        e.code = code;
-        e.typeExo = typeExo;
-        e.number = number;
-        e.content = utf8Content;
-        return e;
+        return {code, typeExo, number, utf8Content, "", 0};
     }
     // n true-or-false exercises of chapter N1 numbered 101, 102, ... (true statements).
-    static std::vector<ExerciseRecord> TrueFalseChapter(int n, const char* code = "N1") {
+    static std::vector<ExerciseRecord> TrueFalseChapter(int n) {
         std::vector<ExerciseRecord> exos;
         for (int i = 1; i <= n; ++i)
-            exos.push_back(Exo(code, 2, std::to_string(100 + i), "/#Affirmation " + std::to_string(i) + "#/ /#1#/"));
+            exos.push_back(Exo("N1", 2, std::to_string(100 + i), "/#Affirmation " + std::to_string(i) + "#/ /#1#/"));
         return exos;
     }
 
-    // Shows the player and opens the chapter whose entry has this title.
-    void OpenChapter(const char* utf8Title) {
+    // Shows the player and opens chapter N1, "Les grands nombres".
+    void OpenChapter() {
         player->ShowForm();
-        TTreeNode* node = nullptr;
         for (TTreeNode* n : player->IndexTree->Nodes())
-            if (n->Text() == Ansi(utf8Title)) node = n;
-        ASSERT_NE(node, nullptr) << utf8Title;
-        player->IndexTree->ClickNode(node);
+            if (n->Text() == "Les grands nombres") player->IndexTree->ClickNode(n);
         player->Label_Index_OKClick();
     }
 
     AnsiString Counter() const { return player->NbExo->Caption(); }
-    AnsiString Statement() const { return player->qb_statement->Caption(); }
     int ActivePage() const { return player->ExoPageControl->ActivePageIndex(); }
-
-    std::vector<DbRow> TraceRows() const {
-        return ReadRows(data->TraceDb(), "SELECT * FROM TraceExo ORDER BY rowid");
+    std::vector<DbRow> TraceRows() const { return ReadRows(data->TraceDb(), "SELECT * FROM TraceExo ORDER BY rowid"); }
+    // One field of every trace row, in order.
+    std::vector<std::string> Traced(const char* field) const {
+        std::vector<std::string> values;
+        for (const DbRow& r : TraceRows()) values.push_back(r.at(field));
+        return values;
     }
-    std::vector<DbRow> ExerciseRows() const {
-        return ReadRows(data->ExosDb(), "SELECT * FROM exos_math_cm1 ORDER BY rowid");
-    }
-
-    static bool SamePicture(const TImage* a, const TImage* b) {
-        return a->Picture().Image() == b->Picture().Image();
-    }
+    static bool SamePicture(const TImage* a, const TImage* b) { return a->Picture().Image() == b->Picture().Image(); }
 
     TDateTime clock{2024, 3, 14, 9, 30, 0};
     TMainFormEXO* player = nullptr;

@@ -1,5 +1,5 @@
-// The true-or-false page: showing a statement, picking an answer, the hover frame
-// and the check with its banners and points.
+// The true-or-false page: showing a statement, picking an answer, the hover frame,
+// the check with its banners and points, and a chapter played through.
 #include <cstdlib>
 
 #include <QImage>
@@ -11,12 +11,9 @@ namespace {
 
 class TrueFalseTest : public ChapterTest {
 protected:
-    void SetUp() override {
-        ChapterTest::SetUp();
-        player->ShowForm();
-    }
     // Shows a record's content on the page as the loader does.
     void Show(const std::string& utf8Content) {
+        if (!player->Visible()) player->ShowForm();
         player->ExoPageControl->SetActivePageIndex(2);
         player->ShowExerciseQB(Ansi(utf8Content.c_str()));
     }
@@ -28,8 +25,12 @@ protected:
         return player->ExoMark;
     }
     bool Ticked(TImage* box) const { return SamePicture(box, player->qb_img_select); }
-    bool Banner(TImage* banner) const {
-        return player->verdict_qb->Visible() && SamePicture(player->verdict_qb, banner);
+    // The banner shown (null when it is hidden).
+    TImage* Banner() const {
+        if (!player->verdict_qb->Visible()) return nullptr;
+        for (TImage* b : {player->qb_bravo, player->qb_faux_vrai, player->qb_faux_faux})
+            if (SamePicture(player->verdict_qb, b)) return b;
+        return player->verdict_qb;
     }
     TLabel* True() const { return player->qb_label_true; }
     TLabel* False() const { return player->qb_label_false; }
@@ -37,212 +38,145 @@ protected:
 
 }  // namespace
 
-TEST_F(TrueFalseTest, ShowingAStatement) {
-    Show("  /#Un carré a quatre côtés égaux.#/\r\n/# 1 #/");
+TEST_F(TrueFalseTest, ShowingAStatementStartsAfresh) {
+    Show("/#Vrai ?#/ /#1#/");
+    player->qb_selection_click(True());
+    CheckPoints();
+    ASSERT_EQ(Banner(), player->qb_bravo);
+
+    Show("  /#Un carré a quatre côtés égaux.#/\r\n/# 0 #/");
     EXPECT_EQ(player->qb_statement->Caption(), Ansi("Un carré a quatre côtés égaux."));
-    EXPECT_EQ(player->qb_statement->Hint(), "1");
-    EXPECT_EQ(player->qb_statement->Width(), 750);
+    EXPECT_EQ(player->qb_statement->Hint(), "0");
     EXPECT_EQ(True()->Hint(), "unselected");
     EXPECT_EQ(False()->Hint(), "unselected");
-    EXPECT_FALSE(Ticked(player->qb_img_true));
-    EXPECT_FALSE(Ticked(player->qb_img_false));
-    EXPECT_FALSE(player->verdict_qb->Visible());
-    EXPECT_EQ(True()->Caption(), "       vrai");
-    EXPECT_EQ(False()->Caption(), "       faux");
+    EXPECT_FALSE(Ticked(player->qb_img_true) || Ticked(player->qb_img_false));
+    EXPECT_EQ(Banner(), nullptr);
     const int oneLine = player->qb_statement->Height();
     EXPECT_EQ(player->Panel_Answer_True_False->Top(), player->qb_statement->Top() + oneLine + 27);
-
-    // A long statement wraps and pushes the answers down.
-    Show("/#" + std::string(12, ' ') + "Cette affirmation est bien trop longue pour tenir sur une seule "
-         "ligne de la page, elle en prend donc plusieurs, et les réponses descendent.#/ /#0#/");
+    // A long statement wraps within 750 pixels and pushes the answers down.
+    Show("/#Cette affirmation est bien trop longue pour tenir sur une seule ligne de la page, "
+         "elle en prend donc plusieurs, et les réponses descendent.#/ /#0#/");
+    EXPECT_EQ(player->qb_statement->Width(), 750);
     EXPECT_GT(player->qb_statement->Height(), oneLine);
-    EXPECT_EQ(player->Panel_Answer_True_False->Top(),
-              player->qb_statement->Top() + player->qb_statement->Height() + 27);
-    EXPECT_EQ(player->qb_statement->Hint(), "0");
+    EXPECT_EQ(player->Panel_Answer_True_False->Top(), player->qb_statement->Top() + player->qb_statement->Height() + 27);
 }
 
-TEST_F(TrueFalseTest, ANewStatementClearsTheLastAnswerAndVerdict) {
+TEST_F(TrueFalseTest, PickingAndTheHoverFrame) {
     Show("/#Vrai ?#/ /#1#/");
-    player->qb_selection_click(True());
-    CheckPoints();
-    ASSERT_TRUE(player->verdict_qb->Visible());
-    Show("/#Et maintenant ?#/ /#0#/");
-    EXPECT_EQ(True()->Hint(), "unselected");
-    EXPECT_FALSE(Ticked(player->qb_img_true));
-    EXPECT_FALSE(player->verdict_qb->Visible());
-}
-
-TEST_F(TrueFalseTest, EmptyContent) {
-    Show("");
-    EXPECT_EQ(player->qb_statement->Caption(), "");
-    EXPECT_EQ(player->qb_statement->Hint(), "");
-    EXPECT_EQ(CheckPoints(), 2);
-    EXPECT_TRUE(Ticked(player->qb_img_false));
-    EXPECT_FALSE(Ticked(player->qb_img_true));
-}
-
-TEST_F(TrueFalseTest, PickingFollowsTheClickRules) {
-    Show("/#Vrai ?#/ /#1#/");
+    auto expectPicked = [&](TLabel* picked) {
+        EXPECT_EQ(True()->Hint(), picked == True() ? "selected" : "unselected");
+        EXPECT_EQ(False()->Hint(), picked == False() ? "selected" : "unselected");
+        EXPECT_EQ(Ticked(player->qb_img_true), picked == True());
+        EXPECT_EQ(Ticked(player->qb_img_false), picked == False());
+    };
     SendClick(True());
-    EXPECT_EQ(True()->Hint(), "selected");
-    EXPECT_EQ(False()->Hint(), "unselected");
-    EXPECT_TRUE(Ticked(player->qb_img_true));
-    EXPECT_FALSE(Ticked(player->qb_img_false));
-    // The same answer again changes nothing.
-    SendClick(True());
-    EXPECT_EQ(True()->Hint(), "selected");
-    EXPECT_TRUE(Ticked(player->qb_img_true));
-    // The other answer takes the selection.
+    expectPicked(True());
+    SendClick(True());   // the same answer again changes nothing
+    expectPicked(True());
     SendClick(False());
-    EXPECT_EQ(True()->Hint(), "unselected");
-    EXPECT_EQ(False()->Hint(), "selected");
-    EXPECT_FALSE(Ticked(player->qb_img_true));
-    EXPECT_TRUE(Ticked(player->qb_img_false));
-}
-
-TEST_F(TrueFalseTest, HoverFrame) {
-    Show("/#Vrai ?#/ /#1#/");
-    TShape* frame = player->qb_shape_selection;
-    EXPECT_FALSE(frame->Visible());
-    SendEnter(True());
-    EXPECT_TRUE(frame->Visible());
-    EXPECT_EQ(frame->Left(), 16);
-    EXPECT_EQ(frame->Top(), 24);
-    SendLeave(True());
-    EXPECT_FALSE(frame->Visible());
-    SendEnter(False());
-    EXPECT_TRUE(frame->Visible());
-    EXPECT_EQ(frame->Top(), 80);
-    // Entering while it is shown leaves it where it is.
-    SendEnter(True());
-    EXPECT_EQ(frame->Top(), 80);
-    SendLeave(True());
-    EXPECT_FALSE(frame->Visible());
-    EXPECT_EQ(frame->Width(), 121);
-    EXPECT_EQ(frame->Height(), 54);
-    // Leaving with the frame hidden is harmless.
-    SendLeave(False());
-    EXPECT_FALSE(frame->Visible());
-}
-
-TEST_F(TrueFalseTest, TrueStatementPoints) {
-    Show("/#Vrai ?#/ /#1#/");
-    player->qb_selection_click(True());
-    EXPECT_EQ(CheckPoints(), 10);
-    EXPECT_TRUE(Banner(player->qb_bravo));
-
-    player->qb_selection_click(False());
+    expectPicked(False());
+    // Still clickable after the check; the verdict waits for the next check.
     EXPECT_EQ(CheckPoints(), 4);
-    EXPECT_TRUE(Banner(player->qb_faux_vrai));
-
-    Show("/#Vrai ?#/ /#1#/");
-    EXPECT_EQ(CheckPoints(), 2);
-    EXPECT_FALSE(player->verdict_qb->Visible());
-    EXPECT_TRUE(Ticked(player->qb_img_true));
-    EXPECT_FALSE(Ticked(player->qb_img_false));
-}
-
-TEST_F(TrueFalseTest, FalseStatementPoints) {
-    Show("/#Faux ?#/ /#0#/");
-    player->qb_selection_click(False());
-    EXPECT_EQ(CheckPoints(), 10);
-    EXPECT_TRUE(Banner(player->qb_bravo));
-
-    player->qb_selection_click(True());
-    EXPECT_EQ(CheckPoints(), 4);
-    EXPECT_TRUE(Banner(player->qb_faux_faux));
-
-    Show("/#Faux ?#/ /#0#/");
-    EXPECT_EQ(CheckPoints(), 2);
-    EXPECT_TRUE(Ticked(player->qb_img_false));
-    EXPECT_FALSE(Ticked(player->qb_img_true));
-}
-
-TEST_F(TrueFalseTest, OtherExpectedAnswersAreNeverRight) {
-    for (const char* content : {"/#Peut-être ?#/ /#oui#/", "/#Peut-être ?#/ /##/", "/#Peut-être ?#/"}) {
-        Show(content);
-        EXPECT_EQ(CheckPoints(), 2) << content;
-        EXPECT_TRUE(Ticked(player->qb_img_false)) << content;
-        player->qb_selection_click(True());
-        EXPECT_EQ(CheckPoints(), 4) << content;
-        EXPECT_TRUE(Banner(player->qb_faux_faux)) << content;
-        player->qb_selection_click(False());
-        EXPECT_EQ(CheckPoints(), 4) << content;
-        EXPECT_TRUE(Banner(player->qb_faux_vrai)) << content;
-    }
-}
-
-TEST_F(TrueFalseTest, CheckWithoutPointsShowsTheSame) {
-    Show("/#Vrai ?#/ /#1#/");
-    player->qb_selection_click(False());
-    player->ExoChecked = 1;
-    player->ExoMark = -1;
-    player->CheckQB();
-    EXPECT_EQ(player->ExoMark, -1);
-    EXPECT_TRUE(Banner(player->qb_faux_vrai));
-}
-
-TEST_F(TrueFalseTest, AnswersStayClickableAfterTheCheck) {
-    Show("/#Vrai ?#/ /#1#/");
-    player->qb_selection_click(False());
-    CheckPoints();
     SendClick(True());
-    EXPECT_EQ(True()->Hint(), "selected");
-    // The verdict waits for the next check.
-    EXPECT_TRUE(Banner(player->qb_faux_vrai));
-    EXPECT_EQ(CheckPoints(), 10);
-    EXPECT_TRUE(Banner(player->qb_bravo));
+    expectPicked(True());
+    EXPECT_EQ(Banner(), player->qb_faux_vrai);
+
+    TShape* frame = player->qb_shape_selection;
+    SendLeave(True());
+    EXPECT_FALSE(frame->Visible());
+    SendEnter(True());
+    EXPECT_TRUE(frame->Visible());
+    EXPECT_EQ(std::make_pair(frame->Left(), frame->Top()), std::make_pair(16, 24));
+    SendLeave(True());
+    SendEnter(False());
+    EXPECT_EQ(frame->Top(), 80);
+    SendEnter(True());   // entering while it is shown leaves it where it is
+    EXPECT_EQ(frame->Top(), 80);
+    SendLeave(True());
+    EXPECT_FALSE(frame->Visible());
 }
 
-TEST_F(TrueFalseTest, BannersAndBoxesHavePictures) {
-    for (TImage* p : {player->qb_img_select, player->qb_img_unselect, player->qb_bravo, player->qb_faux_vrai,
-                      player->qb_faux_faux}) {
-        EXPECT_FALSE(p->Picture().Empty()) << p->Name();
-        EXPECT_FALSE(p->Visible()) << p->Name();
+TEST_F(TrueFalseTest, PointsBannersAndTheAnswerShown) {
+    TImage *const bravo = player->qb_bravo, *const fauxVrai = player->qb_faux_vrai,
+                  *const fauxFaux = player->qb_faux_faux;
+    TImage *const boxTrue = player->qb_img_true, *const boxFalse = player->qb_img_false;
+    struct Case {
+        const char* content;
+        TLabel* pick;
+        int points;
+        TImage* banner;
+        TImage* ticked;   // the box ticked after the check
+    };
+    const Case cases[] = {
+        {"/#Vrai ?#/ /#1#/", True(), 10, bravo, boxTrue},   {"/#Vrai ?#/ /#1#/", False(), 4, fauxVrai, boxFalse},
+        {"/#Vrai ?#/ /#1#/", nullptr, 2, nullptr, boxTrue}, {"/#Faux ?#/ /#0#/", False(), 10, bravo, boxFalse},
+        {"/#Faux ?#/ /#0#/", True(), 4, fauxFaux, boxTrue}, {"/#Faux ?#/ /#0#/", nullptr, 2, nullptr, boxFalse},
+        // Any other expected answer is never right; "faux" is the answer shown.
+        {"/#Oui ?#/ /#oui#/", True(), 4, fauxFaux, boxTrue}, {"/#Vide ?#/ /##/", False(), 4, fauxVrai, boxFalse},
+        {"/#Seul ?#/", nullptr, 2, nullptr, boxFalse},        {"", nullptr, 2, nullptr, boxFalse},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.content) + (c.pick ? c.pick->Caption() : " -"));
+        Show(c.content);
+        if (c.pick) player->qb_selection_click(c.pick);
+        EXPECT_EQ(CheckPoints(), c.points);
+        EXPECT_EQ(Banner(), c.banner);
+        EXPECT_TRUE(Ticked(c.ticked));
+        EXPECT_FALSE(Ticked(c.ticked == boxTrue ? boxFalse : boxTrue));
     }
-    EXPECT_FALSE(SamePicture(player->qb_img_select, player->qb_img_unselect));
-    EXPECT_FALSE(SamePicture(player->qb_bravo, player->qb_faux_vrai));
-    EXPECT_FALSE(SamePicture(player->qb_faux_vrai, player->qb_faux_faux));
 }
 
-// A chapter of true-or-false exercises played through: right, wrong, skipped. With
-// PLAYER_SCREENSHOT_DIR set, the corrected screen is saved there as qb_corrected.png.
+// A chapter played through with the mouse: right (full marks), wrong, no answer. With
+// PLAYER_SCREENSHOT_DIR set, the first two corrected screens are saved there.
 TEST_F(TrueFalseTest, PlayAChapter) {
     SetExercises({Exo("N1", 2, "11", "/#Un triangle a trois côtés.#/ /#1#/"),
                   Exo("N1", 2, "12", "/#7 est un nombre pair.#/ /#0#/"),
                   Exo("N1", 2, "13", "/#Un carré a cinq sommets.#/ /#0#/")});
-    player->Close();
-    OpenChapter("Les grands nombres");
-    EXPECT_EQ(Counter(), "1/3");
+    OpenChapter();
+    auto correct = [&](int mark, TImage* banner) {
+        SendClick(player->LabelCorriger);
+        EXPECT_TRUE(SamePicture(player->ImgExoNote, player->NoteImage(mark))) << mark;
+        EXPECT_EQ(player->yes_timer->Enabled(), mark == 10);
+        EXPECT_EQ(Banner(), banner);
+    };
+    auto save = [&](const char* file) {
+        if (const char* dir = std::getenv("PLAYER_SCREENSHOT_DIR"))
+            player->grab().save(QString::fromLocal8Bit(dir) + "/" + file);
+    };
+    // The mark stays hidden until the learner asks for it, then shows at each correction.
     SendClick(True());
+    correct(10, player->qb_bravo);
+    EXPECT_FALSE(player->PanelNote->Visible());
     SendClick(player->AfficherNote);
-    SendClick(player->LabelCorriger);
-    EXPECT_TRUE(Banner(player->qb_bravo));
+    EXPECT_EQ(player->AfficherNote->Caption(), "MASQUER MA NOTE");
     EXPECT_TRUE(player->PanelNote->Visible());
-    EXPECT_TRUE(SamePicture(player->ImgExoNote, player->Note10));
-    if (const char* dir = std::getenv("PLAYER_SCREENSHOT_DIR"))
-        player->grab().save(QString::fromLocal8Bit(dir) + "/qb_corrected.png");
+    // The animation alternates its two pictures.
+    for (bool first : {true, false, true}) {
+        player->yes_timer->Fire();
+        EXPECT_EQ(player->yes_1->Visible(), first);
+        EXPECT_EQ(player->yes_2->Visible(), !first);
+    }
+    save("qb_corrected.png");
 
     SendClick(player->LabelSuivant);
+    EXPECT_FALSE(player->PanelNote->Visible());
     SendClick(True());
-    SendClick(player->LabelCorriger);
-    EXPECT_TRUE(Banner(player->qb_faux_faux));
-    EXPECT_TRUE(SamePicture(player->ImgExoNote, player->Note5));
-    if (const char* dir = std::getenv("PLAYER_SCREENSHOT_DIR"))
-        player->grab().save(QString::fromLocal8Bit(dir) + "/qb_wrong.png");
+    correct(5, player->qb_faux_faux);
+    save("qb_wrong.png");
+    EXPECT_TRUE(player->PanelNote->Visible());
 
+    SendClick(player->AfficherNote);
+    EXPECT_EQ(player->AfficherNote->Caption(), "AFFICHER MA NOTE");
+    EXPECT_FALSE(player->PanelNote->Visible());
     SendClick(player->LabelSuivant);
-    SendClick(player->LabelCorriger);
+    correct(3, nullptr);
     EXPECT_TRUE(Ticked(player->qb_img_false));
-    EXPECT_TRUE(SamePicture(player->ImgExoNote, player->Note3));
+    EXPECT_FALSE(player->PanelNote->Visible());
     SendClick(player->LabelSuivant);
     SendClick(player->LabelSuivant);
     EXPECT_EQ(ActivePage(), 8);
 
-    const std::vector<DbRow> rows = TraceRows();
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].at("ExoNote"), "10");
-    EXPECT_EQ(rows[1].at("ExoNote"), "5");
-    EXPECT_EQ(rows[2].at("ExoNote"), "3");
-    for (const DbRow& r : rows) EXPECT_EQ(r.at("ExoType"), "QB");
+    EXPECT_EQ(Traced("ExoCode"), std::vector<std::string>({"11", "12", "13"}));
+    EXPECT_EQ(Traced("ExoNote"), std::vector<std::string>({"10", "5", "3"}));
+    EXPECT_EQ(Traced("ExoType"), std::vector<std::string>({"QB", "QB", "QB"}));
 }
