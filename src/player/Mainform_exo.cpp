@@ -194,10 +194,11 @@ void TMainFormEXO::BuildFrame() {
     ThisChapter = TextLabel(MainFrame, "ThisChapter", 24, 10, "Arial Narrow", 32, 0, clNavy,
                             Utf8ToAnsi("Répond à la question suivante"));
 
-    // The name ends left of the mark badge, which stands over the frame's top right.
+    // The name ends left of the full-marks pictures and the mark badge, which stand
+    // over the frame's top right.
     Apprenant = FixedLabel(
-        TextLabel(MainFrame, "Apprenant", 0, 0, "Arial Narrow", 26, fsBold, clNavy, ""), 484, 14,
-        200, 32, TAlignment::RightJustify);
+        TextLabel(MainFrame, "Apprenant", 0, 0, "Arial Narrow", 26, fsBold, clNavy, ""), 346, 14,
+        250, 32, TAlignment::RightJustify);
 
     ExoPageControl = new TPageControl(MainFrame, "ExoPageControl");
     ExoPageControl->SetBounds(24, 56, 833, 641);

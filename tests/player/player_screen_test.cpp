@@ -247,11 +247,14 @@ TEST_F(PlayerTest, DataSourceAndFrame) {
     const QPoint tabRow = player->ExoPageControl->mapTo(player, QPoint(20, 10));
     EXPECT_EQ(player->childAt(tabRow), player->Panel3);
 
-    // At rest the clock shows nothing, and the mark badge leaves the learner's name free.
+    // At rest the clock shows nothing; the mark badge and the full-marks pictures leave
+    // the learner's name free.
     EXPECT_EQ(player->DateLabel->Caption(), "");
     EXPECT_EQ(player->TimeLabel->Caption(), "");
     const QRect name(player->Apprenant->mapTo(player, QPoint(0, 0)), player->Apprenant->size());
     EXPECT_FALSE(name.intersects(player->PanelNote->geometry()));
+    for (TImage* yes : {player->yes_1, player->yes_2})
+        EXPECT_FALSE(name.intersects(QRect(yes->mapTo(player, QPoint(0, 0)), yes->size())));
 }
 
 // ---- Commands and help --------------------------------------------------------------
