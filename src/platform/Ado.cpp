@@ -339,10 +339,11 @@ void TADOConnection::Open() {
         sqlite3_close_v2(db);
         throw EDatabaseError("Cannot open the database \"" + path + "\": " + message);
     }
-    sqlite3_busy_timeout(db, busyTimeout_);
-    // The file must really be a database.
+    // The file must really be a database; one that another program holds locked is one
+    // (its reads and writes then wait or fail on their own).
     rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK) {
+    sqlite3_busy_timeout(db, busyTimeout_);
+    if (rc != SQLITE_OK && rc != SQLITE_BUSY && rc != SQLITE_LOCKED) {
         AnsiString message = Utf8ToAnsi(sqlite3_errmsg(db));
         sqlite3_close_v2(db);
         throw EDatabaseError("Cannot open the database \"" + path + "\": " + message);

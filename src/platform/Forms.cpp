@@ -1018,8 +1018,14 @@ int TListBox::Add(const AnsiString& s) {
 
 void TListBox::Delete(int i) {
     if (i < 0 || i >= Count()) return;
+    const bool current = list_->currentRow() == i;
     quiet_ = true;
     delete list_->takeItem(i);
+    // Removing the selected item leaves nothing selected (not its neighbour).
+    if (current) {
+        list_->clearSelection();
+        list_->setCurrentRow(-1);
+    }
     quiet_ = false;
 }
 
@@ -1527,6 +1533,15 @@ void TForm::Close() {
     Notify(OnClose);
     if (!self) return;
     hide();
+    // A hidden window gets no more leave events: its controls under the mouse are left
+    // now, innermost first, so that they are at rest when the screen shows again.
+    const QList<TControl*> controls = findChildren<TControl*>();
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        if (!(*it)->testAttribute(Qt::WA_UnderMouse)) continue;
+        (*it)->setAttribute(Qt::WA_UnderMouse, false);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(*it, &leave);
+    }
     if (modal_ && modalResult_ == mrNone) modalResult_ = mrCancel;
     if (loop_) loop_->quit();
     closing_ = false;

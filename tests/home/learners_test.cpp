@@ -86,6 +86,13 @@ TEST_F(LearnersTest, RefusalsShowTheirMessageAndLeaveTheFileAlone) {
     EXPECT_EQ(messages.size(), 4u);
     EXPECT_EQ(LearnerFile(), "Paul@Mathematiques CE1\r\nPaul@Mathematiques CP\r\n");
     EXPECT_EQ(StartForm->LearnerName, "Anna");
+
+    // The removal leaves nothing selected: a second click removes nobody else.
+    EXPECT_EQ(StartForm->Liste_prenoms->ItemIndex(), -1);
+    SendClick(StartForm->Label7);
+    EXPECT_EQ(messages.size(), 5u);
+    EXPECT_EQ(messages.back(), Ansi("Aucun nom sélectionné pour la suppression!"));
+    EXPECT_EQ(LearnerFile(), "Paul@Mathematiques CE1\r\nPaul@Mathematiques CP\r\n");
 }
 
 TEST_F(LearnersTest, PanelReloadsTheFileEachTimeItOpens) {

@@ -229,6 +229,21 @@ TEST_F(AdoTest, MissingUnreadableOrBrokenDatabasesFailAndNothingIsCreated) {
     EXPECT_EQ(Entries(), 3);
 }
 
+TEST_F(AdoTest, DatabaseHeldExclusivelyByAnotherConnectionStillOpens) {
+    // Another connection holds the exclusive lock: nobody else may even read.
+    cn_.Close();
+    sqlite3* holder = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(path_.c_str(), &holder, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    cn_.SetBusyTimeout(50);
+    EXPECT_NO_THROW(cn_.Open());
+    EXPECT_TRUE(cn_.Connected());
+    EXPECT_THROW(Codes("SELECT * FROM TraceExo", "ExoCode"), EDatabaseError);   // waits, then gives up
+    sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(holder);
+    EXPECT_EQ(Codes("SELECT * FROM exos_math_cm1 WHERE codeExo=\"A1\""), (V{"A1", "A1", "A1"}));
+}
+
 TEST_F(AdoTest, ClosingTheConnectionClosesItsDatasets) {
     TADOQuery q;
     OpenChapter(q);

@@ -126,6 +126,39 @@ TEST_F(FormsTest, AutoSizedLabelsFitTheirText) {
     EXPECT_LT(wrapped->Height(), tall);
 }
 
+// A command that closes its own screen is left at once, so that it is at rest when the
+// screen shows again.
+TEST_F(FormsTest, ClosingAScreenLeavesTheControlUnderTheMouse) {
+    auto* panel = new TPanel(form.get());
+    panel->SetBounds(10, 10, 400, 400);
+    auto* label = new TLabel(panel);
+    label->SetAutoSize(false);
+    label->SetBounds(20, 30, 100, 40);   // (30, 40) on the form
+    Events events;
+    label->OnMouseEnter = [&](TObject*) { events.push_back("enter"); };
+    label->OnMouseLeave = [&](TObject*) { events.push_back("leave"); };
+    label->OnClick = [&](TObject*) {
+        events.push_back("click");
+        form->Close();
+    };
+    panel->OnMouseLeave = [&](TObject*) { events.push_back("panel leave"); };
+    form->show();
+    MoveTo(QPoint(5, 5));
+    MoveTo(QPoint(37, 49));
+    ClickAt(QPoint(37, 49));
+    EXPECT_FALSE(form->Visible());
+    EXPECT_EQ(events, (Events{"enter", "click", "leave", "panel leave"}));
+
+    // Shown again, the control is entered afresh.
+    events.clear();
+    form->show();
+    MoveTo(QPoint(5, 5));
+    MoveTo(QPoint(37, 49));
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back(), "enter");
+    EXPECT_EQ(std::count(events.begin(), events.end(), "leave"), 0);
+}
+
 TEST_F(FormsTest, RealMouseEventsRunTheHandlersAndDisabledControlsOnlyHover) {
     auto* panel = new TPanel(form.get());
     panel->SetBounds(10, 10, 400, 400);
@@ -263,6 +296,8 @@ TEST_F(FormsTest, ListBoxSortsAccentedTextAndReportsOnlyUserSelections) {
     list->SetItemIndex(1);
     list->Delete(0);
     EXPECT_EQ(list->ItemIndex(), 0);
+    list->Delete(0);   // the selected item: nothing is selected afterwards
+    EXPECT_EQ(list->ItemIndex(), -1);
     EXPECT_EQ(clicks, 0);
     list->SelectByUser(2);
     EXPECT_EQ(clicks, 1);

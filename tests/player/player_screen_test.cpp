@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <sqlite3.h>
+
 #include "ChapterFixture.h"
 #include "games/Jeux.h"
 
@@ -230,6 +232,23 @@ TEST_F(PlayerTest, ShowAndCloseWithMissingDatabases) {
     EXPECT_TRUE(dialogs.empty());
     EXPECT_FALSE(std::filesystem::exists(DataPath("bd_exos.mdb")));
     EXPECT_FALSE(std::filesystem::exists(DataPath("bd_trace.mdb")));
+}
+
+// The trace database held locked by another program does not keep the learner from
+// the exercises: the table of contents shows and a chapter opens.
+TEST_F(PlayerTest, TraceLockedByAnotherProgramStillShowsTheExercises) {
+    sqlite3* holder = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(data->TraceDb().c_str(), &holder, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    player->TraceADOConnection->SetBusyTimeout(50);
+    ShowStandard();
+    EXPECT_TRUE(player->TraceADOConnection->Connected());
+    EXPECT_EQ(player->IndexTree->Count(), 7);
+    Open("Les angles");
+    EXPECT_EQ(Counter(), "1/1");
+    EXPECT_EQ(ActivePage(), 2);
+    sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(holder);
 }
 
 TEST_F(PlayerTest, DataSourceAndFrame) {
