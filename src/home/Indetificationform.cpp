@@ -72,6 +72,8 @@ TIdentification::TIdentification() : TForm("Identification") {
     AM = new TComboBox(Panel1, "AM");
     AM->SetBounds(276, 436, 129, 21);
     AM->SetColor(7791820);
+    AM->Font().SetName("Arial Narrow");   // the whole entry fits the stored width
+    AM->Font().SetHeight(13);
     AM->SetItems(SubjectLevelList());
     AM->SetItemIndex(-1);
 

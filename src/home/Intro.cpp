@@ -339,6 +339,8 @@ void TStartForm::BuildLearnerPanel() {
 
     AM = new TComboBox(panel_liste_eleves, "AM");
     AM->SetBounds(60, 217, 129, 22);
+    AM->Font().SetName("Arial Narrow");   // the whole entry fits the stored width
+    AM->Font().SetHeight(13);
     AM->SetItems(SubjectLevelList());
     AM->SetItemIndex(-1);
 

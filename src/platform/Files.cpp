@@ -19,10 +19,21 @@ std::string SystemPath(const AnsiString& path) {
 
 namespace {
 
-std::string ErrorText(int err) { return std::strerror(err); }
+// The reasons a user meets, in French; the system's own text otherwise.
+AnsiString ErrorText(int err) {
+    switch (err) {
+    case EACCES: case EPERM: return Utf8ToAnsi("accès refusé");
+    case ENOENT: return Utf8ToAnsi("fichier ou dossier introuvable");
+    case ENOTDIR: return Utf8ToAnsi("le chemin ne mène pas à un dossier");
+    case EISDIR: return Utf8ToAnsi("c'est un dossier");
+    case ENOSPC: return Utf8ToAnsi("disque plein");
+    case EROFS: return Utf8ToAnsi("support en lecture seule");
+    default: return Utf8ToAnsi(std::strerror(err));
+    }
+}
 
 [[noreturn]] void Fail(const std::string& what, const AnsiString& path, int err) {
-    throw EFileError(what + " \"" + path + "\": " + ErrorText(err));
+    throw EFileError(what + " \"" + path + "\" : " + ErrorText(err));
 }
 
 }  // namespace
@@ -46,7 +57,7 @@ bool DirectoryExists(const AnsiString& path) {
 AnsiString GetCurrentDir() {
     std::vector<char> buf(256);
     while (::getcwd(buf.data(), buf.size()) == nullptr) {
-        if (errno != ERANGE) throw EFileError("Cannot read the current folder: " + ErrorText(errno));
+        if (errno != ERANGE) throw EFileError(Utf8ToAnsi("Impossible de lire le dossier courant : ") + ErrorText(errno));
         buf.resize(buf.size() * 2);
     }
     std::string dir(buf.data());
@@ -58,17 +69,17 @@ AnsiString GetCurrentDir() {
 
 std::string ReadFileBytes(const AnsiString& path) {
     int fd = ::open(SystemPath(path).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) Fail("Cannot open", path, errno);
+    if (fd < 0) Fail("Impossible d'ouvrir le fichier", path, errno);
     struct stat st;
     if (::fstat(fd, &st) != 0) {
         int err = errno;
         ::close(fd);
-        Fail("Cannot read", path, err);
+        Fail("Impossible de lire le fichier", path, err);
     }
     if (!S_ISREG(st.st_mode)) {
         int err = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
         ::close(fd);
-        Fail("Cannot read", path, err);
+        Fail("Impossible de lire le fichier", path, err);
     }
     std::string bytes;
     char chunk[65536];
@@ -78,7 +89,7 @@ std::string ReadFileBytes(const AnsiString& path) {
             if (errno == EINTR) continue;
             int err = errno;
             ::close(fd);
-            Fail("Cannot read", path, err);
+            Fail("Impossible de lire le fichier", path, err);
         }
         if (n == 0) break;
         bytes.append(chunk, static_cast<size_t>(n));
@@ -98,7 +109,7 @@ void WriteFileAtomic(const AnsiString& path, const std::string& bytes) {
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
-    if (fd < 0) Fail("Cannot write", path, errno);
+    if (fd < 0) Fail(Utf8ToAnsi("Impossible d'écrire le fichier"), path, errno);
     // An existing file keeps its permissions.
     struct stat st;
     if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(fd, st.st_mode & 07777);
@@ -119,6 +130,6 @@ void WriteFileAtomic(const AnsiString& path, const std::string& bytes) {
     if (err == 0 && ::rename(temp.c_str(), target.c_str()) != 0) err = errno;
     if (err != 0) {
         ::unlink(temp.c_str());
-        Fail("Cannot write", path, err);
+        Fail(Utf8ToAnsi("Impossible d'écrire le fichier"), path, err);
     }
 }

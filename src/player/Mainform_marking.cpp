@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/DateTime.h"
+#include "platform/Dialogs.h"
 #include "player/Marking.h"
 #include "ui/Artwork.h"
 
@@ -15,11 +16,15 @@ constexpr int kTrueFalsePage = 3;
 const char* const kShowMark = "AFFICHER MA NOTE";
 const char* const kHideMark = "MASQUER MA NOTE";
 
+AnsiString TraceNotWrittenText() {
+    return Utf8ToAnsi("Le résultat de cet exercice n'a pas pu être enregistré dans l'historique.");
+}
+
 // Appends one record to the trace: open, append, the eight fields in order, post, close.
 void AppendTraceRecord(TMainFormEXO& f) {
     TADOTable& t = *f.TRACE_Table;
-    t.Open();
     try {
+        t.Open();
         t.Append();
         t.FieldByName("ExoCode").SetValue(f.ExoNumber);
         t.FieldByName("ExoStart").SetValue(f.ExoStartTime);
@@ -31,9 +36,11 @@ void AppendTraceRecord(TMainFormEXO& f) {
         t.FieldByName("ExoChapcode").SetValue(f.ChapterCode);
         t.Post();
     } catch (...) {
-        // Leave the table closed so that the next record can be written.
+        // Leave the table closed so that the next record can be written, and say that
+        // this result is missing from the history rather than let it go unnoticed.
         Guarded([&] { t.Cancel(); });
         Guarded([&] { t.Close(); });
+        ShowMessage(TraceNotWrittenText());
         throw;
     }
     t.Close();

@@ -107,7 +107,11 @@ TEST_F(MarkingTest, ATraceThatCannotBeWrittenLosesOnlyItsRecord) {
     Correct();
     EXPECT_TRUE(BadgeIs(10));
     ExpectCorrected(player->ToutBon);
-    EXPECT_TRUE(messages.empty() && dialogs.empty());
+    // The learner is told that this result is missing from the history.
+    const AnsiString notWritten =
+        Utf8ToAnsi("Le résultat de cet exercice n'a pas pu être enregistré dans l'historique.");
+    EXPECT_EQ(messages, (std::vector<AnsiString>{notWritten}));
+    EXPECT_TRUE(dialogs.empty());
     ExecSql(data->TraceDb(), "ALTER TABLE TraceExoAside RENAME TO TraceExo");
 
     // The trace database locked by another program: the record is refused on posting.
@@ -118,6 +122,7 @@ TEST_F(MarkingTest, ATraceThatCannotBeWrittenLosesOnlyItsRecord) {
     Next();
     Correct();
     ExpectCorrected(player->PasMal);
+    EXPECT_EQ(messages, (std::vector<AnsiString>{notWritten, notWritten}));
     sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(holder);
 
