@@ -10,37 +10,10 @@
 #include "home/LearnerLine.h"
 #include "home/Screens.h"
 #include "ui/Artwork.h"
+#include "ui/ScreenParts.h"
 
 TIdentification* Identification = nullptr;
 
-namespace {
-
-// A picture component showing a stored picture at its own size (or the fallback
-// size when the picture is missing).
-TImage* AddPicture(TControl* parent, const AnsiString& name, const AnsiString& artwork,
-                   int left, int top, int width, int height) {
-    auto* image = new TImage(parent, name);
-    const QImage picture = Artwork(artwork);
-    if (!picture.isNull()) {
-        image->Picture().SetImage(picture);
-        width = picture.width();
-        height = picture.height();
-    }
-    image->SetBounds(left, top, width, height);
-    return image;
-}
-
-// A transparent label over a picture command.
-TLabel* AddCommandLabel(TControl* parent, const AnsiString& name, const TImage* face) {
-    auto* label = new TLabel(parent, name);
-    label->SetAutoSize(false);
-    label->SetTransparent(true);
-    label->SetCursor(TCursor::HandPoint);
-    label->SetBounds(face->Left(), face->Top(), face->Width(), face->Height());
-    return label;
-}
-
-}  // namespace
 
 TIdentification::TIdentification() : TForm("Identification") {
     SetCaption("IDENTIFICATION");
@@ -48,8 +21,8 @@ TIdentification::TIdentification() : TForm("Identification") {
 
     const QSize banner = ArtworkSize("ident_banner");
     const int bannerWidth = banner.isEmpty() ? 1000 : banner.width();
-    Image2 = AddPicture(this, "Image2", "ident_banner", (Width() - bannerWidth) / 2, 60,
-                        bannerWidth, banner.isEmpty() ? 120 : banner.height());
+    Image2 = MakePicture(this, "Image2", "ident_banner", (Width() - bannerWidth) / 2, 60,
+                         bannerWidth, banner.isEmpty() ? 120 : banner.height());
 
     Panel1 = new TPanel(this, "Panel1");
     Panel1->SetBounds(322, 232, 633, 553);
@@ -57,7 +30,7 @@ TIdentification::TIdentification() : TForm("Identification") {
     Panel1->SetShowCaption(false);
     Panel1->SetColor(kScreenColor);
 
-    Image1 = AddPicture(Panel1, "Image1", "ident_form", 8, 16, 489, 457);
+    Image1 = MakePicture(Panel1, "Image1", "ident_form", 8, 16);
 
     Prenom = new TEdit(Panel1, "Prenom");
     Prenom->SetBounds(280, 398, 169, 24);
@@ -100,17 +73,17 @@ TIdentification::TIdentification() : TForm("Identification") {
     GivePrenom->SetBounds(88, 464, 425, 37);
     GivePrenom->Hide();
 
-    ok = AddPicture(Panel1, "ok", "o1", 472, 509, 121, 41);
-    LabelOK = AddCommandLabel(Panel1, "LabelOK", ok);
-    o1 = AddPicture(Panel1, "o1", "o1", 0, 0, ok->Width(), ok->Height());
-    o2 = AddPicture(Panel1, "o2", "o2", 0, 0, ok->Width(), ok->Height());
+    ok = MakePicture(Panel1, "ok", "o1", 472, 509);
+    LabelOK = CommandLabel(Panel1, "LabelOK", ok);
+    o1 = MakePicture(Panel1, "o1", "o1", 0, 0, ok->Width(), ok->Height());
+    o2 = MakePicture(Panel1, "o2", "o2", 0, 0, ok->Width(), ok->Height());
     o1->Hide();
     o2->Hide();
 
-    annuler = AddPicture(Panel1, "annuler", "v1", 312, 509, 121, 41);
-    LabelAnnuler = AddCommandLabel(Panel1, "LabelAnnuler", annuler);
-    v1 = AddPicture(Panel1, "v1", "v1", 0, 0, annuler->Width(), annuler->Height());
-    v2 = AddPicture(Panel1, "v2", "v2", 0, 0, annuler->Width(), annuler->Height());
+    annuler = MakePicture(Panel1, "annuler", "v1", 312, 509);
+    LabelAnnuler = CommandLabel(Panel1, "LabelAnnuler", annuler);
+    v1 = MakePicture(Panel1, "v1", "v1", 0, 0, annuler->Width(), annuler->Height());
+    v2 = MakePicture(Panel1, "v2", "v2", 0, 0, annuler->Width(), annuler->Height());
     for (TControl* c : std::initializer_list<TControl*>{annuler, LabelAnnuler, v1, v2}) c->Hide();
     LabelAnnuler->SetEnabled(false);
 

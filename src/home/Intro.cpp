@@ -16,6 +16,7 @@
 #include "player/ContentCodec.h"
 #include "player/Mainform_exo.h"
 #include "ui/Artwork.h"
+#include "ui/ScreenParts.h"
 
 TStartForm* StartForm = nullptr;
 
@@ -28,53 +29,16 @@ constexpr TColor kHoverColor = 255;            // red
 constexpr TColor kLinkColor = 0x800000;        // the stored navy
 constexpr const char* kMarker = "USER_DATABASE_PATH";
 
-// A picture component; its picture (when named) comes from the artwork, and without
-// a given size it takes the picture's size.
-TImage* MakeImage(TControl* parent, const AnsiString& name, int left, int top,
-                  int width = -1, int height = -1, const AnsiString& artwork = "") {
-    auto* image = new TImage(parent, name);
-    if (!artwork.empty()) {
-        QImage picture = Artwork(artwork);
-        if (!picture.isNull()) image->Picture().SetImage(picture);
-        if (width < 0) {
-            QSize size = picture.isNull() ? ArtworkSize(artwork) : picture.size();
-            width = size.width();
-            height = size.height();
-        }
-    }
-    image->SetBounds(left, top, width < 0 ? 0 : width, height < 0 ? 0 : height);
-    return image;
-}
-
 // A stored picture of a hidden store, named after its artwork.
 TImage* StoreImage(TControl* store, const AnsiString& name) {
-    return MakeImage(store, name, 0, 0, -1, -1, name);
-}
-
-// A transparent label that takes clicks and hover over a picture.
-TLabel* MakeHotLabel(TControl* parent, const AnsiString& name, int left, int top,
-                     int width, int height) {
-    auto* label = new TLabel(parent, name);
-    label->SetAutoSize(false);
-    label->SetTransparent(true);
-    label->SetCursor(TCursor::HandPoint);
-    label->SetBounds(left, top, width, height);
-    return label;
+    return MakePicture(store, name, name, 0, 0);
 }
 
 // A navy text command of the pop-up panels.
 TLabel* MakeTextCommand(TControl* parent, const AnsiString& name, const AnsiString& caption,
                         int left, int top) {
-    auto* label = new TLabel(parent, name);
-    label->SetTransparent(true);
+    TLabel* label = TextLabel(parent, name, left, top, "Arial Narrow", 16, fsBold, kLinkColor, caption);
     label->SetCursor(TCursor::HandPoint);
-    label->Font().SetName("Arial Narrow");
-    label->Font().SetHeight(16);
-    label->Font().SetStyle(fsBold);
-    label->Font().SetColor(kLinkColor);
-    label->SetCaption(caption);
-    label->SetLeft(left);
-    label->SetTop(top);
     return label;
 }
 
@@ -120,22 +84,23 @@ void TStartForm::BuildLayout() {
     IdentifiantNOM->SetCenter(true);
     IdentifiantNOM->SetCursor(TCursor::HandPoint);
     QSize titreSize = ArtworkSize("titre_math");
-    titre = MakeImage(this, "titre", 224, 114, titreSize.width(), titreSize.height());
+    titre = MakePicture(this, "titre", "", 224, 114, titreSize.width(), titreSize.height());
     QSize classeSize = ArtworkSize("ClasseCP");
-    WhichClasse = MakeImage(this, "WhichClasse", 232, 160, classeSize.width(), classeSize.height());
+    WhichClasse = MakePicture(this, "WhichClasse", "", 232, 160, classeSize.width(),
+                              classeSize.height());
 
     // Animation.
-    papillon = MakeImage(this, "papillon", 220, 116, -1, -1, "papillon");
-    ballon = MakeImage(this, "ballon", 990, 88, -1, -1, "ballon");
+    papillon = MakePicture(this, "papillon", "papillon", 220, 116);
+    ballon = MakePicture(this, "ballon", "ballon", 990, 88);
     timer_ballon = new TTimer(this, "timer_ballon");
     timer_ballon->SetInterval(100);
     timer_ballon->SetEnabled(false);
 
     // Web link.
-    web_quillombre_education = MakeImage(this, "web_quillombre_education", 264, 466, 684, 33);
+    web_quillombre_education = MakePicture(this, "web_quillombre_education", "", 264, 466, 684, 33);
     web_quillombre_education->Picture().Assign(web_quillombre_education_1->Picture());
     Label_web_quillombre_education =
-        MakeHotLabel(this, "Label_web_quillombre_education", 291, 466, 601, 33);
+        HotLabel(this, "Label_web_quillombre_education", 291, 466, 601, 33);
 
     // Commands.
     Panel_Button = new TPanel(this, "Panel_Button");
@@ -155,11 +120,11 @@ void TStartForm::BuildLayout() {
          "Fin du programme"},
     };
     for (int i = 0; i < 4; ++i) {
-        faces[i].face = MakeImage(Panel_Button, faces[i].name, 80, 24 + 60 * i, 305, 65);
+        faces[i].face = MakePicture(Panel_Button, faces[i].name, "", 80, 24 + 60 * i, 305, 65);
         faces[i].face->Picture().Assign(faces[i].normal->Picture());
     }
-    lpingouin = MakeImage(Panel_Button, "lpingouin", 8, 8, 65, 73, "pingouin");
-    rpingouin = MakeImage(Panel_Button, "rpingouin", 392, 8, 65, 73, "pingouin");
+    lpingouin = MakePicture(Panel_Button, "lpingouin", "pingouin", 8, 8, 65, 73);
+    rpingouin = MakePicture(Panel_Button, "rpingouin", "pingouin", 392, 8, 65, 73);
     lpingouin->Hide();
     rpingouin->Hide();
     HintButton = new TLabel(Panel_Button, "HintButton");
@@ -171,7 +136,7 @@ void TStartForm::BuildLayout() {
     HintButton->SetCaption("");
     HintButton->Hide();
     for (int i = 0; i < 4; ++i) {
-        faces[i].label = MakeHotLabel(Panel_Button, faces[i].label_name, 88, 32 + 60 * i, 281, 41);
+        faces[i].label = HotLabel(Panel_Button, faces[i].label_name, 88, 32 + 60 * i, 281, 41);
         faces[i].label->SetHint(Utf8ToAnsi(faces[i].hint));
     }
 
@@ -191,15 +156,15 @@ void TStartForm::BuildLayout() {
     QSize changeSize = changer_1->Picture().Empty() ? ArtworkSize("changer_1")
                                                     : QSize(changer_1->Picture().Width(),
                                                             changer_1->Picture().Height());
-    changer_liste_apprenant_img = MakeImage(this, "changer_liste_apprenant_img", 670, 82,
-                                            changeSize.width(), changeSize.height());
+    changer_liste_apprenant_img = MakePicture(this, "changer_liste_apprenant_img", "", 670, 82,
+                                              changeSize.width(), changeSize.height());
     changer_liste_apprenant_img->Picture().Assign(changer_1->Picture());
-    changer_liste_apprenant = MakeHotLabel(this, "changer_liste_apprenant", 670, 82,
+    changer_liste_apprenant = HotLabel(this, "changer_liste_apprenant", 670, 82,
                                            changeSize.width(), changeSize.height());
-    changer_liste_img = MakeImage(this, "changer_liste_img", 798, 206, changeSize.width(),
-                                  changeSize.height());
+    changer_liste_img = MakePicture(this, "changer_liste_img", "", 798, 206, changeSize.width(),
+                                    changeSize.height());
     changer_liste_img->Picture().Assign(changer_1->Picture());
-    changer_liste = MakeHotLabel(this, "changer_liste", 798, 206, changeSize.width(),
+    changer_liste = HotLabel(this, "changer_liste", 798, 206, changeSize.width(),
                                  changeSize.height());
 
     BuildLearnerPanel();

@@ -8,6 +8,7 @@
 #include "home/Options.h"
 #include "player/Mainform_exo.h"
 #include "player/Myinputbox.h"
+#include "ui/ScreenParts.h"
 
 namespace {
 constexpr TColor kFrameTextColor = 0xF0FAFF;    // cream
@@ -66,16 +67,9 @@ TLabel* AddScreenTitle(TForm* form, const AnsiString& caption) {
 
 TLabel* AddCloseCommand(TForm* form, const AnsiString& name, const AnsiString& caption,
                         int left, int top) {
-    auto* label = new TLabel(form, name);
-    label->SetTransparent(true);
+    TLabel* label = TextLabel(form, name, 0, top, "Arial Narrow", 32, fsBold, kFrameTextColor, caption);
     label->SetCursor(TCursor::HandPoint);
-    label->Font().SetName("Arial Narrow");
-    label->Font().SetHeight(32);
-    label->Font().SetStyle(fsBold);
-    label->Font().SetColor(kFrameTextColor);
-    label->SetCaption(caption);
     label->SetLeft(left >= 0 ? left : (form->Width() - label->Width()) / 2);
-    label->SetTop(top);
     label->OnMouseEnter = [](TObject* s) { static_cast<TLabel*>(s)->Font().SetColor(kFrameHoverColor); };
     label->OnMouseLeave = [](TObject* s) { static_cast<TLabel*>(s)->Font().SetColor(kFrameTextColor); };
     label->OnClick = [form](TObject*) { form->Close(); };

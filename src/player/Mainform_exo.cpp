@@ -8,6 +8,7 @@
 #include <QRegion>
 
 #include "ui/Artwork.h"
+#include "ui/ScreenParts.h"
 
 TMainFormEXO* MainFormEXO = nullptr;
 
@@ -26,61 +27,6 @@ constexpr TColor kStatementColour = 0x393024;
 QSize PictureSize(const AnsiString& name, int w, int h) {
     const QSize s = ArtworkSize(name);
     return s.isEmpty() ? QSize(w, h) : s;
-}
-
-TPanel* MakePanel(TControl* parent, const AnsiString& name, int l, int t, int w, int h,
-                  TColor colour) {
-    auto* p = new TPanel(parent, name);
-    p->SetBounds(l, t, w, h);
-    p->SetColor(colour);
-    p->SetBevelOuter(TBevelCut::None);
-    p->SetShowCaption(false);
-    return p;
-}
-
-// A picture showing the artwork of that name at its own size.
-TImage* MakePicture(TControl* parent, const AnsiString& name, const AnsiString& art,
-                    int l, int t, int w = 0, int h = 0) {
-    auto* img = new TImage(parent, name);
-    const QImage pic = Artwork(art);
-    if (!pic.isNull()) img->Picture().SetImage(pic);
-    const QSize s = PictureSize(art, w > 0 ? w : 40, h > 0 ? h : 40);
-    img->SetBounds(l, t, w > 0 ? w : s.width(), h > 0 ? h : s.height());
-    return img;
-}
-
-// The transparent label that takes the mouse over a command face.
-TLabel* CommandLabel(TControl* parent, const AnsiString& name, TImage* face) {
-    auto* l = new TLabel(parent, name);
-    l->SetAutoSize(false);
-    l->SetTransparent(true);
-    l->SetCaption("");
-    l->SetBounds(face->Left(), face->Top(), face->Width(), face->Height());
-    l->SetCursor(TCursor::HandPoint);
-    return l;
-}
-
-// A transparent text label sized to its caption.
-TLabel* TextLabel(TControl* parent, const AnsiString& name, int l, int t, const AnsiString& font,
-                  int px, int style, TColor colour, const AnsiString& caption) {
-    auto* label = new TLabel(parent, name);
-    label->SetLeft(l);
-    label->SetTop(t);
-    label->SetTransparent(true);
-    label->Font().SetName(font);
-    label->Font().SetHeight(px);
-    label->Font().SetStyle(style);
-    label->Font().SetColor(colour);
-    label->SetCaption(caption);
-    return label;
-}
-
-// The same label at a fixed place and size, its text aligned within.
-TLabel* FixedLabel(TLabel* label, int l, int t, int w, int h, TAlignment alignment) {
-    label->SetAutoSize(false);
-    label->SetBounds(l, t, w, h);
-    label->SetAlignment(alignment);
-    return label;
 }
 
 // The "X" that closes a list or a page: Courier New bold, navy, hand cursor.

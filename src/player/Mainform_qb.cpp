@@ -4,6 +4,7 @@
 #include "player/ContentCodec.h"
 #include "player/Marking.h"
 #include "ui/Artwork.h"
+#include "ui/ScreenParts.h"
 
 namespace {
 
@@ -12,25 +13,16 @@ const char* const kUnselected = "unselected";
 constexpr TColor kPanelColor = 0xB0968C;
 constexpr TColor kStatementColor = 0x393024;
 
+// A hidden picture of the page's own store.
 TImage* StorePicture(TControl* parent, const char* name, int left, int top) {
-    auto* image = new TImage(parent, name);
-    const QImage picture = Artwork(name);
-    image->SetBounds(left, top, picture.isNull() ? 41 : picture.width(), picture.isNull() ? 46 : picture.height());
-    image->Picture().SetImage(picture);
+    TImage* image = MakePicture(parent, name, name, left, top);
     image->Hide();
     return image;
 }
 
 TLabel* AnswerLabel(TControl* parent, const char* name, const AnsiString& caption, int top) {
-    auto* label = new TLabel(parent, name);
-    label->SetLeft(24);
-    label->SetTop(top);
-    label->Font().SetName("Arial Narrow");
-    label->Font().SetHeight(32);
-    label->Font().SetColor(clBlack);
-    label->SetTransparent(true);
+    TLabel* label = TextLabel(parent, name, 24, top, "Arial Narrow", 32, 0, clBlack, caption);
     label->SetCursor(TCursor::HandPoint);
-    label->SetCaption(caption);
     label->SetHint(kUnselected);
     return label;
 }
