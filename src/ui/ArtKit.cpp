@@ -79,6 +79,14 @@ void DrawCaption(QPainter& p, const QString& text, const QRectF& box, qreal px,
     DrawOutlined(p, path, fill, outline, outlineWidth, outlineWidth > 0);
 }
 
+void DrawHoverGlow(QPainter& p, const QPainterPath& path, int rings, int alphaStep) {
+    p.setBrush(Qt::NoBrush);
+    for (int i = rings; i >= 1; --i) {
+        p.setPen(QPen(QColor(255, 236, 130, alphaStep * (rings - i + 1)), i * 2.2));
+        p.drawPath(path);
+    }
+}
+
 void DrawBody(QPainter& p, const QRectF& r, qreal radius, const QColor& base, bool hover) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -86,13 +94,7 @@ void DrawBody(QPainter& p, const QRectF& r, qreal radius, const QColor& base, bo
     QPainterPath body;
     body.addRoundedRect(r, radius, radius);
     p.fillPath(body.translated(0, 2.5), QColor(0, 0, 0, 55));
-    if (hover) {
-        p.setBrush(Qt::NoBrush);
-        for (int i = 3; i >= 1; --i) {
-            p.setPen(QPen(QColor(255, 236, 130, 60 + (3 - i) * 60), i * 2.2));
-            p.drawPath(body);
-        }
-    }
+    if (hover) DrawHoverGlow(p, body, 3, 60);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, b.lighter(140));
     g.setColorAt(0.5, b);
@@ -333,6 +335,22 @@ void DrawIcon(QPainter& p, Icon icon, const QRectF& box, const QColor& color) {
     });
 }
 
+// The round bubble holding an icon at the left end of a face: `inset` less high than
+// the body, `margin` from its left edge. Returns the bubble.
+QRectF DrawIconBubble(QPainter& p, const QRectF& body, qreal inset, qreal margin, qreal penWidth,
+                      Icon icon, const QColor& base, const QColor& fill, int iconDarker) {
+    const qreal d = body.height() - inset;
+    const QRectF bubble(body.left() + margin, body.center().y() - d / 2, d, d);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(base.darker(140), penWidth));
+    p.setBrush(fill);
+    p.drawEllipse(bubble);
+    p.restore();
+    DrawIcon(p, icon, bubble.adjusted(d * 0.2, d * 0.2, -d * 0.2, -d * 0.2), base.darker(iconDarker));
+    return bubble;
+}
+
 void DrawButtonFace(QPainter& p, const QSizeF& size, const QColor& base, const QString& caption,
                     Icon icon, bool hover, qreal captionPx) {
     const qreal m = 4;
@@ -341,15 +359,9 @@ void DrawButtonFace(QPainter& p, const QSizeF& size, const QColor& base, const Q
     DrawBody(p, body, radius, base, hover);
     QRectF textBox = body.adjusted(radius * 0.6 + 4, 2, -(radius * 0.6 + 4), -2);
     if (icon != Icon::None) {
-        const qreal d = body.height() - 12;
-        const QRectF bubble(body.left() + 7, body.center().y() - d / 2, d, d);
-        p.save();
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(base.darker(140), 1.5));
-        p.setBrush(hover ? QColor(0xFF, 0xFB, 0xE8) : QColor(255, 255, 255, 235));
-        p.drawEllipse(bubble);
-        p.restore();
-        DrawIcon(p, icon, bubble.adjusted(d * 0.2, d * 0.2, -d * 0.2, -d * 0.2), base.darker(hover ? 125 : 145));
+        const QRectF bubble = DrawIconBubble(p, body, 12, 7, 1.5, icon, base,
+                                             hover ? QColor(0xFF, 0xFB, 0xE8) : QColor(255, 255, 255, 235),
+                                             hover ? 125 : 145);
         textBox.setLeft(bubble.right() + 6);
         textBox.setRight(body.right() - 10);
     }
@@ -422,14 +434,7 @@ void DrawRibbon(QPainter& p, const QRectF& r, const QColor& base, const QString&
     QRectF textBox = body.adjusted(radius * 0.5 + 8, 2, -(radius * 0.5 + 8), -2);
     if (icon != Icon::None) {
         const qreal d = body.height() - 10;
-        const QRectF bubble(body.left() + 6, body.center().y() - d / 2, d, d);
-        p.save();
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(base.darker(140), 1.2));
-        p.setBrush(QColor(255, 255, 255, 235));
-        p.drawEllipse(bubble);
-        p.restore();
-        DrawIcon(p, icon, bubble.adjusted(d * 0.2, d * 0.2, -d * 0.2, -d * 0.2), base.darker(150));
+        const QRectF bubble = DrawIconBubble(p, body, 10, 6, 1.2, icon, base, QColor(255, 255, 255, 235), 150);
         textBox.setLeft(bubble.right() + 4);
         textBox.setRight(body.right() - d * 0.5 - 8);
     }

@@ -56,6 +56,8 @@ void DrawCaption(QPainter& p, const QString& text, const QRectF& box, qreal px,
                  Qt::Alignment align = Qt::AlignCenter);
 
 // A rounded glossy body; the hovered one is lighter and glows in yellow.
+// The yellow glow of a hovered face: `rings` strokes around the path, brighter inside.
+void DrawHoverGlow(QPainter& p, const QPainterPath& path, int rings, int alphaStep);
 void DrawBody(QPainter& p, const QRectF& r, qreal radius, const QColor& base, bool hover);
 
 enum class Icon {

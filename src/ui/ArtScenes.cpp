@@ -187,13 +187,7 @@ void DrawWebLink(QPainter& p, const QSize& size, bool hover) {
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF body(3, 2, size.width() - 6, size.height() - 5);
     const QPainterPath path = Rounded(body, body.height() / 2);
-    if (hover) {
-        p.setBrush(Qt::NoBrush);
-        for (int i = 2; i >= 1; --i) {
-            p.setPen(QPen(QColor(255, 236, 130, 80 + (2 - i) * 80), i * 2.2));
-            p.drawPath(path);
-        }
-    }
+    if (hover) DrawHoverGlow(p, path, 2, 80);
     QLinearGradient g(body.topLeft(), body.bottomLeft());
     if (hover) {
         g.setColorAt(0, kSun.lighter(125));
