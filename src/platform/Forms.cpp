@@ -578,6 +578,7 @@ TCanvas& TImage::Canvas() {
         blank.fill(Qt::white);
         picture_.image_ = blank;
     }
+    picture_.Pixels();   // a deferred picture is drawn on as a copy of its own
     if (!canvas_) {
         canvas_ = std::make_unique<TCanvas>(&picture_.image_);
         canvas_->OnChange = [this] {

@@ -178,7 +178,17 @@ void TPicture::LoadFromFile(const AnsiString& path) {
             throw EFileError("Cannot read picture " + path);
     }
     image_ = loaded;
+    deferred_.reset();
     Changed();
+}
+
+const QImage& TDeferredImage::Image() const {
+    if (!drawn_) {
+        drawn_ = true;
+        if (draw_) image_ = draw_();
+        draw_ = nullptr;
+    }
+    return image_;
 }
 
 namespace {

@@ -126,24 +126,53 @@ private:
     TCanvas canvas_;
 };
 
-// A picture held by an image control; assigning copies it.
+// A picture drawn the first time its pixels are needed; its size is known before, so
+// screens lay themselves out without drawing anything. Shared by every picture that
+// shows it, and drawn once.
+class TDeferredImage {
+public:
+    TDeferredImage(QSize size, std::function<QImage()> draw)
+        : size_(size), draw_(std::move(draw)) {}
+    QSize Size() const { return size_; }
+    bool Drawn() const { return drawn_; }
+    const QImage& Image() const;
+private:
+    QSize size_;
+    mutable std::function<QImage()> draw_;   // dropped once drawn
+    mutable QImage image_;
+    mutable bool drawn_ = false;
+};
+using DeferredImage = std::shared_ptr<const TDeferredImage>;
+
+// A picture held by an image control; assigning copies it (a deferred picture stays
+// deferred, shared with the one it was copied from).
 class TPicture {
 public:
-    int Width() const { return image_.width(); }
-    int Height() const { return image_.height(); }
-    bool Empty() const { return image_.isNull(); }
-    void Assign(const TPicture& other) { image_ = other.image_; Changed(); }
-    void SetImage(const QImage& image) { image_ = image; Changed(); }
-    const QImage& Image() const { return image_; }
-    void Clear() { image_ = QImage(); Changed(); }
+    int Width() const { return deferred_ ? deferred_->Size().width() : image_.width(); }
+    int Height() const { return deferred_ ? deferred_->Size().height() : image_.height(); }
+    bool Empty() const { return deferred_ ? deferred_->Size().isEmpty() : image_.isNull(); }
+    void Assign(const TPicture& other) { image_ = other.image_; deferred_ = other.deferred_; Changed(); }
+    void SetImage(const QImage& image) { image_ = image; deferred_.reset(); Changed(); }
+    // Shows a picture that is drawn when first painted or read (null: no picture).
+    void SetDeferred(DeferredImage source) { image_ = QImage(); deferred_ = std::move(source); Changed(); }
+    bool Deferred() const { return deferred_ != nullptr; }
+    // The pixels (a deferred picture is drawn now).
+    const QImage& Image() const { return deferred_ ? deferred_->Image() : image_; }
+    void Clear() { image_ = QImage(); deferred_.reset(); Changed(); }
     // By extension: .jpg/.jpeg through libjpeg, .bmp (and .png) through Qt.
     // Throws EFileError when the file is missing or cannot be decoded.
     void LoadFromFile(const AnsiString& path);
     std::function<void()> OnChange;
 private:
     friend class TImage;     // draws on the picture through its canvas
+    // The picture's own pixels to draw on: a deferred picture becomes a copy first.
+    QImage& Pixels() {
+        if (deferred_) { image_ = deferred_->Image(); deferred_.reset(); }
+        return image_;
+    }
     void Changed() { if (OnChange) OnChange(); }
     QImage image_;
+    DeferredImage deferred_;
 };
 
 // Decodes a JPEG file with libjpeg; throws EFileError on failure.

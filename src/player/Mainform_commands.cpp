@@ -219,7 +219,7 @@ void TMainFormEXO::BuildHelpPage() {
                                                               : ArtworkSize("aide_close_1");
     aide_close_img = new TImage(TabSheet10, "aide_close_img");
     aide_close_img->SetBounds(825 - close.width(), 570, close.width(), close.height());
-    aide_close_img->Picture().SetImage(Artwork("aide_close_1"));
+    SetArtwork(aide_close_img->Picture(), "aide_close_1");
     Label_Close_Aide = new TLabel(TabSheet10, "Label_Close_Aide");
     Label_Close_Aide->SetAutoSize(false);
     Label_Close_Aide->SetTransparent(true);

@@ -127,13 +127,13 @@ void TMainFormEXO::BuildFrame() {
     titreCLASSE->SetBounds(10 + (239 - cls.width()) / 2, std::max(10, (118 - cls.height()) / 2),
                            cls.width(), cls.height());
     titreCLASSE->SetCenter(true);
-    titreCLASSE->Picture().SetImage(Artwork("player_ClasseCP"));
+    SetArtwork(titreCLASSE->Picture(), "player_ClasseCP");
     const QSize sub = PictureSize("Titre_MATIERE_MATH", 600, 90);
     Titre_MATIERE = new TImage(this, "Titre_MATIERE");
     Titre_MATIERE->SetBounds(248 + (934 - sub.width()) / 2, std::max(10, (118 - sub.height()) / 2),
                              sub.width(), sub.height());
     Titre_MATIERE->SetCenter(true);
-    Titre_MATIERE->Picture().SetImage(Artwork("Titre_MATIERE_MATH"));
+    SetArtwork(Titre_MATIERE->Picture(), "Titre_MATIERE_MATH");
 
     MainFrame = MakePanel(this, "MainFrame", 248, 120, 934, 835, kFrameColour);
 

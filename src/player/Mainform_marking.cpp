@@ -162,7 +162,7 @@ void TMainFormEXO::BuildMarkingPictures() {
         auto* image = new TImage(p.page, p.name);
         image->SetBounds(24, p.top, 745, p.height);
         image->SetCenter(true);
-        if (p.picture) image->Picture().SetImage(Artwork(p.picture));
+        if (p.picture) SetArtwork(image->Picture(), p.picture);
         image->Hide();
         *p.image = image;
     }

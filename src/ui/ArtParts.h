@@ -1,6 +1,8 @@
 #pragma once
 // The larger pictures of the artwork, each drawn into a painter over a picture of the
 // given size whose background is already filled.
+#include <string>
+#include <utility>
 #include <vector>
 
 #include <QPainter>
@@ -27,6 +29,9 @@ inline constexpr int kSheetWidth = 501, kSheetHeight = 282;
 
 void DrawSmallGlyph(QPainter& p, const QSize& size, char ch);
 void DrawGlyphSheet(QPainter& p);
+
+// The level banners of the home screen and the player, each level with its colour.
+std::vector<std::pair<std::string, QColor>> LevelColours();
 
 // Home screen.
 void DrawBalloon(QPainter& p, const QSize& size);

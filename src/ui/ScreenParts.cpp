@@ -6,10 +6,7 @@
 TImage* MakePicture(TControl* parent, const AnsiString& name, const AnsiString& art,
                     int left, int top, int width, int height) {
     auto* image = new TImage(parent, name);
-    if (!art.empty()) {
-        const QImage picture = Artwork(art);
-        if (!picture.isNull()) image->Picture().SetImage(picture);
-    }
+    if (!art.empty()) SetArtwork(image->Picture(), art);
     QSize size = art.empty() ? QSize() : ArtworkSize(art);
     if (size.isEmpty()) size = QSize(40, 40);
     image->SetBounds(left, top, width > 0 ? width : size.width(), height > 0 ? height : size.height());
