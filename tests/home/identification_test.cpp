@@ -1,5 +1,5 @@
 // The identification screen of a first run, and the start-up that follows it.
-#include <fstream>
+#include <filesystem>
 
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ class IdentificationTest : public ScreenTest {
 protected:
     void Ok() { RunHandler([] { Identification->LabelOKClick(Identification->LabelOK); }); }
     void Type(const char* utf8Name, int entry) {
-        Identification->Prenom->SetText(Ansi(utf8Name));
+        TypeText(Identification->Prenom, utf8Name);
         Identification->AM->SetItemIndex(entry);
     }
     std::string LearnerFile() const { return ReadFileBytes(DataPath("liste_apprenants.txt")); }
@@ -45,9 +45,17 @@ TEST_F(IdentificationTest, FirstRunAsksForTheLearnerThenSelectsIt) {
         Type("  jean-pierre  ", -1);
         Ok();
         refusals.push_back(Identification->GivePrenom->Caption());
+        // A name the learner file cannot give back as typed, with or without a class.
+        Type("jean@pierre", -1);
+        Ok();
+        refusals.push_back(Identification->GivePrenom->Caption());
+        Type("\xC5\x81ukasz", 9);
+        Ok();
+        refusals.push_back(Identification->GivePrenom->Caption());
         stayedOpen = stayedOpen && Shown();
         EXPECT_FALSE(FileExists(DataPath("liste_apprenants.txt")));
         // Corrected: the file is written and the screen closes.
+        Type("  jean-pierre  ", -1);
         Identification->AM->SelectByUser(9);
         SendClick(Identification->LabelOK);
         EXPECT_FALSE(Shown());
@@ -56,7 +64,8 @@ TEST_F(IdentificationTest, FirstRunAsksForTheLearnerThenSelectsIt) {
     RunStartup();
 
     EXPECT_EQ(modalForms, (std::vector<AnsiString>{Identification->Name()}));
-    EXPECT_EQ(refusals, (std::vector<AnsiString>{kNoName, kNoName, kNoClass}));
+    EXPECT_EQ(refusals, (std::vector<AnsiString>{kNoName, kNoName, kNoClass, "IL NE FAUT PAS DE @ DANS TON PRENOM !",
+                                                  "UN SIGNE DE TON PRENOM N'EST PAS ACCEPTE !"}));
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(LearnerFile(), "jean-pierre@Fran\xE7" "ais CE1\r\n");
     // The start-up then reads the line back.
@@ -89,24 +98,25 @@ TEST_F(IdentificationTest, OnlyAValidOkClosesAndTheNameIsSavedAsTyped) {
     EXPECT_EQ(MainFormEXO->Apprenant->Caption(), Ansi("Éloïse  Marie"));
 }
 
-TEST_F(IdentificationTest, FailedWriteIsShownAndTheScreenStaysOpen) {
+TEST_F(IdentificationTest, UnwritableLearnerFileLetsTheLearnerGoOnForThisRun) {
+    // A folder of the file's name: the identification is shown, and the file cannot be written.
     RemoveLearnerFile();
-    { std::ofstream(DataPath("blocker")) << "x"; }
+    std::filesystem::create_directory(DataPath("liste_apprenants.txt"));
     onModal = [&](TForm&) {
-        const AnsiString dataDir = StartForm->AppDir;
-        StartForm->AppDir = DataPath("blocker");
         Type("Lou", 2);
-        Ok();
-        EXPECT_EQ(messages.size(), 1u);
-        EXPECT_TRUE(Shown());
-        EXPECT_EQ(StartForm->LearnerName, "Lou");   // already stored
-        // Once the folder is back, OK succeeds.
-        StartForm->AppDir = dataDir;
         Ok();
         EXPECT_FALSE(Shown());
     };
     RunStartup();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].find("liste_apprenants.txt"), std::string::npos) << messages[0];
-    EXPECT_EQ(LearnerFile(), "Lou@Mathematiques CE2\r\n");
+    EXPECT_EQ(messages[0].rfind(Ansi("Impossible d'écrire le fichier \"") + StartForm->LearnerFilePath() +
+                                    Ansi("\" : c'est un dossier"), 0), 0u) << messages[0];
+    EXPECT_NE(messages[0].find(Ansi("Ton prénom ne sera pas retenu")), std::string::npos) << messages[0];
+    EXPECT_EQ(StartForm->LearnerName + "@" + StartForm->Subject + " " + StartForm->Level, "Lou@Mathematiques CE2");
+    EXPECT_EQ(MainFormEXO->ExoTableName, "exos_math_ce2");
+    // The choice holds while the program runs: an empty learner panel changes nothing.
+    SendClick(StartForm->changer_liste_apprenant);
+    EXPECT_EQ(StartForm->Liste_prenoms->Count(), 0);
+    EXPECT_EQ(StartForm->LearnerName, "Lou");
+    EXPECT_TRUE(std::filesystem::is_directory(DataPath("liste_apprenants.txt")));
 }

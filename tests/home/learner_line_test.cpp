@@ -1,4 +1,5 @@
 // Learner lines, name capitalisation and level tables.
+#include <QString>
 #include <gtest/gtest.h>
 
 #include "home/LearnerLine.h"
@@ -57,4 +58,15 @@ TEST(LearnerLine, TableAndPictureOfASubjectAndLevel) {
     }
     EXPECT_EQ(ExerciseQueryText("exos_math_cm1"),
               "SELECT * FROM exos_math_cm1 WHERE ((codeExo=\"XXX\")OR(1=1))");
+}
+
+TEST(LearnerLine, TypedNamesTheFileCannotGiveBackAreFound) {
+    const std::pair<const char*, NameFault> cases[] = {
+        {"Zoé", NameFault::None}, {"  Œdipe l’Ancien  ", NameFault::None}, {"Jean?", NameFault::None},
+        {"jo@hn", NameFault::Separator}, {"@", NameFault::Separator},
+        {"Łukasz", NameFault::Unwritable}, {"Zoé 😀", NameFault::Unwritable}, {"李", NameFault::Unwritable},
+        {"Jo\nhn", NameFault::Unwritable}, {"Jo\rhn", NameFault::Unwritable},
+        {"Paul\t\n", NameFault::None},   // blanks at the ends are trimmed away
+    };
+    for (const auto& [typed, fault] : cases) EXPECT_EQ(TypedNameFault(QString::fromUtf8(typed)), fault) << typed;
 }

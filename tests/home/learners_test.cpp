@@ -24,7 +24,7 @@ protected:
         SendClick(StartForm->Label3);
     }
     void Add(const char* utf8Name, int entry) {
-        StartForm->AjoutNOM->SetText(Ansi(utf8Name));
+        TypeText(StartForm->AjoutNOM, utf8Name);
         StartForm->AM->SetItemIndex(entry);
         SendClick(StartForm->Label6);
     }
@@ -70,10 +70,13 @@ TEST_F(LearnersTest, RefusalsShowTheirMessageAndLeaveTheFileAlone) {
     Add("   ", 3);
     Add("Lou", -1);
     Add("paul", 0);    // the same line in another case
+    Add("jo@hn", 0);   // read back, the name would end at the "@"
+    Add("\xC5\x81ukasz", -1);   // no Windows-1252 code for the first letter
     SendClick(StartForm->Label7);
     EXPECT_EQ(messages, (std::vector<AnsiString>{
                             Ansi("Aucun prénom saisi!"), Ansi("Aucune matière sélectionnée!"),
-                            Ansi("Cette entrée existe déjà"),
+                            Ansi("Cette entrée existe déjà"), Ansi("Le prénom ne doit pas contenir le signe @!"),
+                            Ansi("Le prénom contient un signe qui ne peut pas être enregistré!"),
                             Ansi("Aucun nom sélectionné pour la suppression!")}));
     EXPECT_EQ(StartForm->Liste_prenoms->Count(), 2);
     EXPECT_EQ(LearnerFile(), before);
@@ -83,14 +86,14 @@ TEST_F(LearnersTest, RefusalsShowTheirMessageAndLeaveTheFileAlone) {
     Add("Paul", 1);
     StartForm->Liste_prenoms->SetItemIndex(0);
     SendClick(StartForm->Label7);
-    EXPECT_EQ(messages.size(), 4u);
+    EXPECT_EQ(messages.size(), 6u);
     EXPECT_EQ(LearnerFile(), "Paul@Mathematiques CE1\r\nPaul@Mathematiques CP\r\n");
     EXPECT_EQ(StartForm->LearnerName, "Anna");
 
     // The removal leaves nothing selected: a second click removes nobody else.
     EXPECT_EQ(StartForm->Liste_prenoms->ItemIndex(), -1);
     SendClick(StartForm->Label7);
-    EXPECT_EQ(messages.size(), 5u);
+    EXPECT_EQ(messages.size(), 7u);
     EXPECT_EQ(messages.back(), Ansi("Aucun nom sélectionné pour la suppression!"));
     EXPECT_EQ(LearnerFile(), "Paul@Mathematiques CE1\r\nPaul@Mathematiques CP\r\n");
 }
