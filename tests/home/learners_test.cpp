@@ -9,7 +9,6 @@
 #include "home/LearnerLine.h"
 #include "platform/Files.h"
 #include "player/Mainform_exo.h"
-#include "ui/Artwork.h"
 #include "ui/LetterDrawing.h"
 
 namespace {
@@ -184,7 +183,6 @@ TEST_F(LearnersTest, EachSubjectAndLevelEntrySetsItsTableCaptionAndPictures) {
         const bool french = i >= 9;
         EXPECT_EQ(h.Subject, french ? Ansi("Français") : "Mathematiques");
         EXPECT_EQ(p.ExoTableName, tables[i]);
-        EXPECT_EQ(p.Table_Exos->SQLText(), ExerciseQueryText(tables[i]));
         EXPECT_EQ(h.exos->Caption(), counts[i]);
         ASSERT_FALSE(homeClasses[i]->Picture().Empty());
         EXPECT_EQ(PictureOf(h.WhichClasse), PictureOf(homeClasses[i]));
@@ -202,8 +200,7 @@ TEST_F(LearnersTest, EachSubjectAndLevelEntrySetsItsTableCaptionAndPictures) {
 
 TEST_F(LearnersTest, NamePictureFollowsTheLearnerAndTheTypedName) {
     StartWith({"Emma@Mathematiques CM1"});
-    EXPECT_EQ(PictureOf(StartForm->IdentifiantNOM).size(), QSize(225, 67));
-
+    EXPECT_EQ(PictureOf(StartForm->IdentifiantNOM), NamePicture("EMMA"));
     // Typing a new name draws it, blanks collapsed, replacing the former picture.
     StartForm->AjoutNOM->SetText("  jo   li ");
     int key = 'I';
@@ -212,14 +209,4 @@ TEST_F(LearnersTest, NamePictureFollowsTheLearnerAndTheTypedName) {
     StartForm->AjoutNOM->SetText("");
     StartForm->AjoutNOMKeyUp(StartForm->AjoutNOM, key, 0);
     EXPECT_EQ(PictureOf(StartForm->IdentifiantNOM).size(), QSize(16, 8));
-}
-
-TEST_F(LearnersTest, GlyphTextDrawsFromTheStoredCharacterPictures) {
-    StartWith({"Paul@Mathematiques CM1"});
-    TImage* target = StartForm->ballon;
-    StartForm->RenderGlyphText("Tirs: 12", target);
-    EXPECT_EQ(PictureOf(target).height(), 40);
-    EXPECT_EQ(PictureOf(target), letters::RenderGlyphImage("tirs: 12", Artwork));
-    StartForm->RenderGlyphText("  ", target);
-    EXPECT_EQ(target->Picture().Width(), 0);
 }
