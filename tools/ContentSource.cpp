@@ -21,8 +21,9 @@ std::string Where(const std::string& file, int line) {
     return file + ":" + std::to_string(line) + ": ";
 }
 
-// The lines of a UTF-8 text file (a leading byte-order mark is dropped, CR LF
-// accepted); every line must be UTF-8 that 8-bit text can hold.
+// The lines of a UTF-8 text file (a leading byte-order mark is dropped). Lines end
+// where the program ends them: at CR, LF or CR LF. Every line must be UTF-8 that
+// 8-bit text can hold.
 std::vector<std::string> ReadLines(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw BuildError(path.string() + ": cannot be read");
@@ -31,16 +32,7 @@ std::vector<std::string> ReadLines(const fs::path& path) {
     std::string bytes = buffer.str();
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
 
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start <= bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
+    std::vector<std::string> lines = SplitLines(bytes);
     while (!lines.empty() && lines.back().empty()) lines.pop_back();
 
     for (size_t i = 0; i < lines.size(); ++i)
@@ -67,6 +59,23 @@ std::string Joined(const std::vector<std::string>& lines, size_t from, size_t to
 
 // --- Programme texts -------------------------------------------------------------
 
+// What in a chapter code the program would read otherwise: it takes the number after
+// the first "=" of a tree entry's data as its count, cuts the code before "NbExo" and
+// puts it between double quotes in its query; and Jet SQL, which the queries are
+// written in, compares texts without regard to case.
+std::string ChapterCodeProblem(const std::string& code, const std::vector<std::string>& earlier) {
+    if (code.empty()) return "empty chapter code";
+    if (code.find('"') != std::string::npos) return "a chapter code cannot hold a double quote";
+    if (code.find('=') != std::string::npos) return "a chapter code cannot hold \"=\"";
+    if (Pos("NBEXO", AnsiUpperCase(code)) > 0) return "a chapter code cannot hold \"NbExo\"";
+    for (const std::string& other : earlier) {
+        if (other == code) return "chapter code [" + code + "] given twice";
+        if (SameText(Utf8ToAnsi(other), Utf8ToAnsi(code)))
+            return "chapter code [" + code + "] differs from [" + other + "] only in case";
+    }
+    return "";
+}
+
 ProgrammeSource ReadProgramme(const LevelInfo& level, const fs::path& path) {
     ProgrammeSource prog;
     prog.level = level;
@@ -91,12 +100,9 @@ ProgrammeSource ReadProgramme(const LevelInfo& level, const fs::path& path) {
             const size_t close = text.find(']');
             const std::string code = Trim(text.substr(1, close - 1));
             const std::string title = Trim(text.substr(close + 1));
-            if (code.empty()) throw BuildError(Where(file, lineNo) + "empty chapter code");
-            if (code.find('"') != std::string::npos)
-                throw BuildError(Where(file, lineNo) + "a chapter code cannot hold a double quote");
+            const std::string problem = ChapterCodeProblem(code, prog.codes);
+            if (!problem.empty()) throw BuildError(Where(file, lineNo) + problem);
             if (title.empty()) throw BuildError(Where(file, lineNo) + "chapter without a title");
-            if (std::find(prog.codes.begin(), prog.codes.end(), code) != prog.codes.end())
-                throw BuildError(Where(file, lineNo) + "chapter code [" + code + "] given twice");
             prog.codes.push_back(code);
         }
         kept.push_back(std::string(depth, '\t') + text);

@@ -5,10 +5,12 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QLineEdit>
 
 #include "home/Intro.h"
 #include "home/LearnerLine.h"
 #include "home/Screens.h"
+#include "platform/Dialogs.h"
 #include "ui/Artwork.h"
 #include "ui/ScreenParts.h"
 
@@ -97,6 +99,7 @@ TIdentification::TIdentification() : TForm("Identification") {
 
 void TIdentification::FormShow(TObject* sender) {
     validated_ = false;
+    chosenLine_.clear();
     GivePrenom->Hide();
     // No cancel is offered: the screen is only shown when there is no learner yet.
     annuler->Hide();
@@ -107,18 +110,29 @@ void TIdentification::FormShow(TObject* sender) {
 
 void TIdentification::LabelOKClick(TObject* sender) {
     const AnsiString name = Trim(Prenom->Text());
-    if (name.empty() || AM->ItemIndex() < 0) {
-        ShowError(name.empty() ? "IL FAUT FOURNIR TON  PRENOM !"
-                               : "IL FAUT CHOISIR UNE CLASSE DE REFERENCE !");
+    const NameFault fault = TypedNameFault(Prenom->findChild<QLineEdit*>()->text());
+    if (name.empty() || fault != NameFault::None || AM->ItemIndex() < 0) {
+        ShowError(name.empty()                        ? "IL FAUT FOURNIR TON  PRENOM !"
+                  : fault == NameFault::Separator     ? "IL NE FAUT PAS DE @ DANS TON PRENOM !"
+                  : fault == NameFault::Unwritable    ? "UN SIGNE DE TON PRENOM N'EST PAS ACCEPTE !"
+                                                      : "IL FAUT CHOISIR UNE CLASSE DE REFERENCE !");
         return;
     }
     if (!StartForm) throw Exception("home screen not created");
     StartForm->SetLearnerName(name);
     GivePrenom->Hide();
+    chosenLine_ = name + "@" + AM->Text();
     TStringList lines;
-    lines.Add(name + "@" + AM->Text());
-    // A failed write propagates: the screen stays open and the message is shown.
-    lines.SaveToFile(StartForm->LearnerFilePath());
+    lines.Add(chosenLine_);
+    try {
+        lines.SaveToFile(StartForm->LearnerFilePath());
+    } catch (const Exception& e) {
+        // The learner is not kept waiting: the start-up goes on with the line chosen,
+        // for this run only.
+        ShowMessage(e.Message() + "\n\n" +
+                    Utf8ToAnsi("Ton prénom ne sera pas retenu : il faudra le donner à nouveau "
+                               "au prochain démarrage du programme."));
+    }
     validated_ = true;
     Close();
 }

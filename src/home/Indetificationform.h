@@ -2,7 +2,8 @@
 // The identification screen: at the first run (no learner file) the learner types a
 // first name and picks a subject and level; a valid OK stores the name in the home
 // screen, writes a one-line learner file and closes the screen. There is no other
-// way out: no cancel command is offered.
+// way out: no cancel command is offered. When the file cannot be written the learner
+// is told, and goes on with the name and class chosen until the program ends.
 #include "platform/Forms.h"
 
 class QCloseEvent;
@@ -35,6 +36,9 @@ public:
     void LabelOKMouseLeave(TObject* sender);
     void LabelAnnulerMouseEnter(TObject* sender);
     void LabelAnnulerMouseLeave(TObject* sender);
+    // The learner line of the last valid OK ("" before it): the start-up selects it
+    // when the learner file could not be written.
+    const AnsiString& ChosenLine() const { return chosenLine_; }
 
 protected:
     // Closing from the window system is refused until a valid OK.
@@ -43,6 +47,7 @@ protected:
 private:
     void ShowError(const AnsiString& text);
     bool validated_ = false;
+    AnsiString chosenLine_;
 };
 
 extern TIdentification* Identification;

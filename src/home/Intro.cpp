@@ -11,6 +11,7 @@
 #include "home/LearnerLine.h"
 #include "home/Options.h"
 #include "home/Screens.h"
+#include "platform/ConnectionString.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "player/ContentCodec.h"
@@ -393,15 +394,16 @@ void TStartForm::FormShow(TObject* sender) {
     // The data folder is the working directory, not the folder of the program.
     Guarded([&] { AppDir = GetCurrentDir(); });
 
-    // Both connections point at the files of the data folder; nothing is opened.
+    // Both connections point at the files of the data folder; nothing is opened. The
+    // path is quoted: a folder name may hold ";" or blanks.
     Guarded([&] {
         AnsiString cs = MainFormEXO->MainADOConnection->ConnectionString();
         int p = Pos(kMarker, cs);
         if (p == 0) return;
         AnsiString head = Trim(SubString(cs, 1, p - 1));
         AnsiString tail = SubStringFrom(cs, p + 18);
-        AnsiString exos_cs = head + JoinPath(AppDir, "bd_exos.mdb") + tail;
-        AnsiString trace_cs = head + JoinPath(AppDir, "bd_trace.mdb") + tail;
+        AnsiString exos_cs = head + QuoteConnectionValue(JoinPath(AppDir, "bd_exos.mdb")) + tail;
+        AnsiString trace_cs = head + QuoteConnectionValue(JoinPath(AppDir, "bd_trace.mdb")) + tail;
         MainFormEXO->MainADOConnection->SetConnectionString(exos_cs);
         MainFormEXO->TraceADOConnection->SetConnectionString(trace_cs);
     });
@@ -411,11 +413,18 @@ void TStartForm::FormShow(TObject* sender) {
         LearnerName = "";
         Subject = "";
         Level = "";
-        AnsiString path = LearnerFilePath();
-        if (!FileExists(path)) Identification->ShowModal();
+        const std::string path = LearnerFilePath();
+        bool asked = false;
+        if (!FileExists(path)) {
+            Identification->ShowModal();
+            asked = true;
+        }
         if (FileExists(path)) {
             lines.LoadFromFile(path);
             if (lines.Count() > 0) SelectLearnerLine(lines[0]);
+        } else if (asked && !Identification->ChosenLine().empty()) {
+            // The file could not be written: the learner chosen holds for this run.
+            SelectLearnerLine(Identification->ChosenLine());
         }
     });
 

@@ -130,7 +130,9 @@ public:
     std::unique_ptr<TADOTable> table_crypt;   // on MainFormEXO->MainADOConnection
 
     // --- State read by the other screens ---
-    AnsiString AppDir;        // data folder: the working directory at start-up
+    // Data folder: the working directory at start-up, as the system spells it (a path,
+    // not a program text: see platform/Files.h).
+    std::string AppDir;
     AnsiString LearnerName;
     AnsiString Subject;       // "Mathematiques" or "Français"
     AnsiString Level;         // "CP" .. "3e"
@@ -175,7 +177,7 @@ public:
 
     // --- Learner list, subject and level (Intro_learners.cpp) ---
     // AppDir joined with "liste_apprenants.txt": the one place of the learner file.
-    AnsiString LearnerFilePath() const;
+    std::string LearnerFilePath() const;
     void SelectLearnerLine(AnsiString line);
     void ApplyLevelAndSubject();
     void SetLearnerName(AnsiString name);

@@ -2,6 +2,8 @@
 // sets on the exercise player (pictures, level table, exercise query, learner label).
 #include "home/Intro.h"
 
+#include <QLineEdit>
+
 #include "home/LearnerLine.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
@@ -77,10 +79,10 @@ void TStartForm::SetLearnerName(AnsiString name) {
     });
 }
 
-AnsiString TStartForm::LearnerFilePath() const { return JoinPath(AppDir, "liste_apprenants.txt"); }
+std::string TStartForm::LearnerFilePath() const { return JoinPath(AppDir, "liste_apprenants.txt"); }
 
 void TStartForm::LoadLearnerList() {
-    const AnsiString path = LearnerFilePath();
+    const std::string path = LearnerFilePath();
     if (!FileExists(path)) return;
     TStringList lines;
     lines.LoadFromFile(path);
@@ -114,6 +116,16 @@ void TStartForm::Label6Click(TObject* sender) {
     if (name.empty()) {
         ShowMessage(Utf8ToAnsi("Aucun prénom saisi!"));
         return;
+    }
+    switch (TypedNameFault(AjoutNOM->findChild<QLineEdit*>()->text())) {
+    case NameFault::Separator:
+        ShowMessage(Utf8ToAnsi("Le prénom ne doit pas contenir le signe @!"));
+        return;
+    case NameFault::Unwritable:
+        ShowMessage(Utf8ToAnsi("Le prénom contient un signe qui ne peut pas être enregistré!"));
+        return;
+    case NameFault::None:
+        break;
     }
     if (AM->ItemIndex() < 0) {
         ShowMessage(Utf8ToAnsi("Aucune matière sélectionnée!"));

@@ -3,6 +3,8 @@
 
 #include <iterator>
 
+#include <QString>
+
 namespace {
 
 const AnsiString kDefaultSubject = "Mathematiques";
@@ -46,6 +48,15 @@ LearnerLine ParseLearnerLine(const AnsiString& line) {
     result.subject = parts.subject;
     if (Pos(" ", rest) > 0) result.level = parts.level;
     return result;
+}
+
+NameFault TypedNameFault(const QString& typed) {
+    if (typed.contains(u'@')) return NameFault::Separator;
+    const AnsiString held = FromQString(typed);
+    if (ToQString(held) != typed) return NameFault::Unwritable;
+    for (char c : Trim(held))
+        if (static_cast<unsigned char>(c) < 32 || c == 0x7F) return NameFault::Unwritable;
+    return NameFault::None;
 }
 
 AnsiString CapitaliseName(const AnsiString& name) {

@@ -21,6 +21,12 @@ LearnerLine ParseLearnerLine(const AnsiString& line);
 // trimmed; without a blank the whole entry is the subject and the level is empty.
 LearnerLine SplitSubjectLevel(const AnsiString& entry);
 
+// What keeps a typed first name out of the learner file: an "@" would end the name
+// when the line is read back, and a character that Windows-1252 has no code for, or a
+// control character, cannot be written as typed.
+enum class NameFault { None, Separator, Unwritable };
+NameFault TypedNameFault(const QString& typed);
+
 // The first name as shown: trimmed, lowered, with a capital at the start and after
 // every blank or "-" ("  jean-PIERRE  dupont" -> "Jean-Pierre  Dupont").
 AnsiString CapitaliseName(const AnsiString& name);

@@ -8,6 +8,7 @@
 
 #include <sqlite3.h>
 
+#include "ConnectionString.h"
 #include "Files.h"
 
 namespace {
@@ -295,49 +296,21 @@ void TADOConnection::SetConnectionString(const AnsiString& cs) {
 }
 
 AnsiString TADOConnection::DataSource() const {
-    // Items "key=value" separated by ';'; a value may be quoted.
-    const AnsiString& cs = connectionString_;
-    size_t i = 0;
-    while (i < cs.size()) {
-        size_t eq = cs.find('=', i);
-        size_t semi = cs.find(';', i);
-        if (eq == std::string::npos || (semi != std::string::npos && semi < eq)) {
-            if (semi == std::string::npos) break;
-            i = semi + 1;
-            continue;
-        }
-        AnsiString key = Trim(cs.substr(i, eq - i));
-        size_t v = eq + 1;
-        while (v < cs.size() && cs[v] == ' ') ++v;
-        AnsiString value;
-        size_t next;
-        if (v < cs.size() && (cs[v] == '"' || cs[v] == '\'')) {
-            size_t close = cs.find(cs[v], v + 1);
-            if (close == std::string::npos) close = cs.size();
-            value = cs.substr(v + 1, close - v - 1);
-            next = cs.find(';', close);
-        } else {
-            next = cs.find(';', v);
-            value = Trim(cs.substr(v, next == std::string::npos ? std::string::npos : next - v));
-        }
-        if (SameText(key, "Data Source")) return value;
-        if (next == std::string::npos) break;
-        i = next + 1;
-    }
-    return "";
+    return ConnectionStringItem(connectionString_, "Data Source");
 }
 
 void TADOConnection::Open() {
     if (db_) return;
-    const AnsiString path = DataSource();
+    // The Data Source is a path as the system spells it, handed over unchanged.
+    const std::string path = DataSource();
     if (path.empty()) throw EDatabaseError("The connection string names no Data Source");
-    if (!FileExists(path)) throw EDatabaseError("Cannot open the database \"" + path + "\": file not found");
+    if (!FileExists(path)) throw EDatabaseError("Cannot open the database \"" + PathText(path) + "\": file not found");
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(SystemPath(path).c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
         AnsiString message = db ? Utf8ToAnsi(sqlite3_errmsg(db)) : AnsiString("out of memory");
         sqlite3_close_v2(db);
-        throw EDatabaseError("Cannot open the database \"" + path + "\": " + message);
+        throw EDatabaseError("Cannot open the database \"" + PathText(path) + "\": " + message);
     }
     // The file must really be a database; one that another program holds locked is one
     // (its reads and writes then wait or fail on their own).
@@ -346,7 +319,7 @@ void TADOConnection::Open() {
     if (rc != SQLITE_OK && rc != SQLITE_BUSY && rc != SQLITE_LOCKED) {
         AnsiString message = Utf8ToAnsi(sqlite3_errmsg(db));
         sqlite3_close_v2(db);
-        throw EDatabaseError("Cannot open the database \"" + path + "\": " + message);
+        throw EDatabaseError("Cannot open the database \"" + PathText(path) + "\": " + message);
     }
     db_ = db;
 }

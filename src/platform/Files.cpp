@@ -12,11 +12,6 @@
 
 #include "Errors.h"
 
-// Texts of the program are Windows-1252, the file system speaks UTF-8.
-std::string SystemPath(const AnsiString& path) {
-    return LooksLikeUtf8(path) ? path : AnsiToUtf8(path);
-}
-
 namespace {
 
 // The reasons a user meets, in French; the system's own text otherwise.
@@ -32,29 +27,33 @@ AnsiString ErrorText(int err) {
     }
 }
 
-[[noreturn]] void Fail(const std::string& what, const AnsiString& path, int err) {
-    throw EFileError(what + " \"" + path + "\" : " + ErrorText(err));
+[[noreturn]] void Fail(const std::string& what, const std::string& path, int err) {
+    throw EFileError(what + " \"" + PathText(path) + "\" : " + ErrorText(err));
 }
 
 }  // namespace
 
-AnsiString JoinPath(const AnsiString& dir, const AnsiString& name) {
-    if (dir.empty()) return name;
-    if (dir.back() == PathSep) return dir + name;
-    return dir + PathSep + name;
+std::string JoinPath(const std::string& dir, const AnsiString& name) {
+    // The system speaks UTF-8; the folder's own bytes are kept as they are.
+    const std::string systemName = AnsiToUtf8(name);
+    if (dir.empty()) return systemName;
+    if (dir.back() == PathSep) return dir + systemName;
+    return dir + PathSep + systemName;
 }
 
-bool FileExists(const AnsiString& path) {
+AnsiString PathText(const std::string& path) { return Utf8ToAnsi(path); }
+
+bool FileExists(const std::string& path) {
     struct stat st;
-    return !path.empty() && ::stat(SystemPath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool DirectoryExists(const AnsiString& path) {
+bool DirectoryExists(const std::string& path) {
     struct stat st;
-    return !path.empty() && ::stat(SystemPath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-AnsiString GetCurrentDir() {
+std::string GetCurrentDir() {
     std::vector<char> buf(256);
     while (::getcwd(buf.data(), buf.size()) == nullptr) {
         if (errno != ERANGE) throw EFileError(Utf8ToAnsi("Impossible de lire le dossier courant : ") + ErrorText(errno));
@@ -62,13 +61,11 @@ AnsiString GetCurrentDir() {
     }
     std::string dir(buf.data());
     while (dir.size() > 1 && dir.back() == PathSep) dir.pop_back();
-    // Kept as the system's bytes when Windows-1252 cannot hold it.
-    AnsiString ansi = Utf8ToAnsi(dir);
-    return AnsiToUtf8(ansi) == dir ? ansi : dir;
+    return dir;
 }
 
-std::string ReadFileBytes(const AnsiString& path) {
-    int fd = ::open(SystemPath(path).c_str(), O_RDONLY | O_CLOEXEC);
+std::string ReadFileBytes(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) Fail("Impossible d'ouvrir le fichier", path, errno);
     struct stat st;
     if (::fstat(fd, &st) != 0) {
@@ -98,9 +95,16 @@ std::string ReadFileBytes(const AnsiString& path) {
     return bytes;
 }
 
-void WriteFileAtomic(const AnsiString& path, const std::string& bytes) {
+void WriteFileAtomic(const std::string& path, const std::string& bytes) {
     static std::atomic<unsigned> counter{0};
-    const std::string target = SystemPath(path);
+    const std::string& target = path;
+    const std::string failure = Utf8ToAnsi("Impossible d'écrire le fichier");
+    // The rename would replace a file whatever its permissions say: a file the user
+    // may not write, or a folder, is refused before anything is written.
+    struct stat st;
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode)) Fail(failure, path, EISDIR);
+    if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) Fail(failure, path, errno);
     // The temporary file sits next to the target, so the rename stays in one file system.
     std::string temp;
     int fd = -1;
@@ -109,10 +113,9 @@ void WriteFileAtomic(const AnsiString& path, const std::string& bytes) {
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
-    if (fd < 0) Fail(Utf8ToAnsi("Impossible d'écrire le fichier"), path, errno);
+    if (fd < 0) Fail(failure, path, errno);
     // An existing file keeps its permissions.
-    struct stat st;
-    if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(fd, st.st_mode & 07777);
+    if (exists && S_ISREG(st.st_mode)) ::fchmod(fd, st.st_mode & 07777);
 
     int err = 0;
     size_t done = 0;
@@ -130,6 +133,6 @@ void WriteFileAtomic(const AnsiString& path, const std::string& bytes) {
     if (err == 0 && ::rename(temp.c_str(), target.c_str()) != 0) err = errno;
     if (err != 0) {
         ::unlink(temp.c_str());
-        Fail(Utf8ToAnsi("Impossible d'écrire le fichier"), path, err);
+        Fail(failure, path, err);
     }
 }

@@ -1,24 +1,28 @@
 #pragma once
 // Paths and files of the data folder.
+//
+// A path is kept as the system spells it: its own bytes, never re-encoded or guessed
+// (a folder named "dossier_Ã©" is not "dossier_é"). Only the names the program adds
+// to a folder are program texts (Windows-1252), converted by JoinPath.
 #include <string>
 
 #include "Text.h"
 
 // The one path separator of the program ("\" in the original screens).
 constexpr char PathSep = '/';
-// dir + separator + name.
-AnsiString JoinPath(const AnsiString& dir, const AnsiString& name);
-// The bytes to hand to the system for a path: Windows-1252 converted to UTF-8; a path
-// that already is UTF-8 (as the system gave it) is kept as it is.
-std::string SystemPath(const AnsiString& path);
+// A folder (system bytes) + separator + a name given as program text.
+std::string JoinPath(const std::string& dir, const AnsiString& name);
+// A path as program text, for messages only (bytes that are not UTF-8 stay as they are).
+AnsiString PathText(const std::string& path);
 // True only for an existing regular file (a folder of that name does not count).
-bool FileExists(const AnsiString& path);
-bool DirectoryExists(const AnsiString& path);
-// The process's current working directory, with no trailing separator except at the root.
-// Throws EFileError when it cannot be read.
-AnsiString GetCurrentDir();
+bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);
+// The process's current working directory as the system gives it, with no trailing
+// separator except at the root. Throws EFileError when it cannot be read.
+std::string GetCurrentDir();
 // Reads a whole file as bytes; throws EFileError.
-std::string ReadFileBytes(const AnsiString& path);
-// Writes bytes atomically (temporary file in the same folder, then rename);
-// throws EFileError and leaves any previous file whole on failure.
-void WriteFileAtomic(const AnsiString& path, const std::string& bytes);
+std::string ReadFileBytes(const std::string& path);
+// Writes bytes atomically (temporary file in the same folder, then rename). An existing
+// target that the user may not write is refused, not replaced. Throws EFileError with
+// a French message; on failure the previous file is whole and no temporary file is left.
+void WriteFileAtomic(const std::string& path, const std::string& bytes);

@@ -66,7 +66,7 @@ public:
     AnsiString Text() const;                       // each item followed by CR LF
     void SetText(const AnsiString& text);
     // Reads a Windows-1252 file (or UTF-8 when it is valid multi-byte UTF-8);
-    // throws EFileError when it cannot be read.
+    // throws EFileError when it cannot be read. Paths are the system's bytes (Files.h).
     void LoadFromFile(const std::string& path);
     // Writes Windows-1252 with CR LF atomically (temporary file then rename);
     // throws EFileError and leaves the previous file whole on failure.

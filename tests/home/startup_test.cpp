@@ -1,6 +1,7 @@
 // The entry routine's screens and the home screen's start-up sequence.
 #include <filesystem>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "ScreenFixture.h"
@@ -18,8 +19,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-AnsiString ExpectedString(const AnsiString& path) {
-    return "Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=" + path +
+// The stored string with a data source in its place (given as written, quotes included).
+AnsiString ExpectedString(const AnsiString& source) {
+    return "Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=" + source +
            ";Mode=ReadWrite;Persist Security Info=False";
 }
 
@@ -47,10 +49,10 @@ TEST_F(StartupTest, ConnectionStringsPointAtTheWorkingDirectoryWithoutOpening) {
     StartForm->OptionJeux = 7;
     RunStartup();
 
-    const AnsiString dir = GetCurrentDir();
+    const std::string dir = GetCurrentDir();
     EXPECT_EQ(StartForm->AppDir, dir);
-    EXPECT_EQ(MainFormEXO->MainADOConnection->ConnectionString(), ExpectedString(dir + "/bd_exos.mdb"));
-    EXPECT_EQ(MainFormEXO->TraceADOConnection->ConnectionString(), ExpectedString(dir + "/bd_trace.mdb"));
+    EXPECT_EQ(MainFormEXO->MainADOConnection->ConnectionString(), ExpectedString("\"" + dir + "/bd_exos.mdb\""));
+    EXPECT_EQ(MainFormEXO->TraceADOConnection->ConnectionString(), ExpectedString("\"" + dir + "/bd_trace.mdb\""));
     EXPECT_FALSE(MainFormEXO->MainADOConnection->Connected());
     EXPECT_FALSE(MainFormEXO->TraceADOConnection->Connected());
 
@@ -61,9 +63,7 @@ TEST_F(StartupTest, ConnectionStringsPointAtTheWorkingDirectoryWithoutOpening) {
 
     // The first line of the file is the learner; the list waits for its panel.
     EXPECT_TRUE(modalForms.empty());
-    EXPECT_EQ(StartForm->LearnerName, "Paul");
-    EXPECT_EQ(StartForm->Subject, "Mathematiques");
-    EXPECT_EQ(StartForm->Level, "CM1");
+    EXPECT_EQ(StartForm->LearnerName + "@" + StartForm->Subject + " " + StartForm->Level, "Paul@Mathematiques CM1");
     EXPECT_EQ(MainFormEXO->ExoTableName, "exos_math_cm1");
     EXPECT_EQ(StartForm->Liste_prenoms->Count(), 0);
 
@@ -72,27 +72,20 @@ TEST_F(StartupTest, ConnectionStringsPointAtTheWorkingDirectoryWithoutOpening) {
     MainFormEXO->MainADOConnection->SetConnectionString("Data Source=  USER_DATABASE_PATH;Mode=Read");
     MainFormEXO->TraceADOConnection->SetConnectionString("Data Source=elsewhere.db");
     RunStartup();
-    EXPECT_EQ(MainFormEXO->MainADOConnection->ConnectionString(), "Data Source=" + dir + "/bd_exos.mdb;Mode=Read");
-    EXPECT_EQ(MainFormEXO->TraceADOConnection->ConnectionString(), "Data Source=" + dir + "/bd_trace.mdb;Mode=Read");
+    EXPECT_EQ(MainFormEXO->MainADOConnection->ConnectionString(), "Data Source=\"" + dir + "/bd_exos.mdb\";Mode=Read");
+    EXPECT_EQ(MainFormEXO->TraceADOConnection->ConnectionString(), "Data Source=\"" + dir + "/bd_trace.mdb\";Mode=Read");
     MainFormEXO->MainADOConnection->SetConnectionString("Data Source=fixed.db");
     StartForm->LearnerName = "";
     RunStartup();
     EXPECT_EQ(MainFormEXO->MainADOConnection->ConnectionString(), "Data Source=fixed.db");
-    EXPECT_EQ(MainFormEXO->TraceADOConnection->ConnectionString(), "Data Source=" + dir + "/bd_trace.mdb;Mode=Read");
+    EXPECT_EQ(MainFormEXO->TraceADOConnection->ConnectionString(), "Data Source=\"" + dir + "/bd_trace.mdb\";Mode=Read");
     EXPECT_EQ(StartForm->LearnerName, "Paul");
-}
 
-TEST_F(StartupTest, EmptyFileSelectsNobodyAndAFolderOfThatNameCountsAsMissing) {
+    // An empty file selects nobody.
     WriteLearnerFile({});
     RunStartup();
     EXPECT_TRUE(modalForms.empty());
     EXPECT_EQ(StartForm->LearnerName + StartForm->Subject + StartForm->Level, "");
-
-    RemoveLearnerFile();
-    fs::create_directory(DataPath("liste_apprenants.txt"));
-    RunStartup();
-    EXPECT_EQ(modalForms, (std::vector<AnsiString>{Identification->Name()}));
-    EXPECT_EQ(StartForm->LearnerName, "");
 }
 
 TEST_F(StartupTest, UnreadableWorkingDirectoryLeavesFileNamesRelative) {
@@ -107,27 +100,44 @@ TEST_F(StartupTest, UnreadableWorkingDirectoryLeavesFileNamesRelative) {
     EXPECT_TRUE(messages.empty()) << "a guarded step shows no message";
     EXPECT_EQ(StartForm->AppDir, "");
     // Every file name is joined the same way: never at the root of the disk.
-    EXPECT_EQ(MainFormEXO->MainADOConnection->ConnectionString(), ExpectedString("bd_exos.mdb"));
-    EXPECT_EQ(MainFormEXO->TraceADOConnection->ConnectionString(), ExpectedString("bd_trace.mdb"));
+    EXPECT_EQ(MainFormEXO->MainADOConnection->ConnectionString(), ExpectedString("\"bd_exos.mdb\""));
+    EXPECT_EQ(MainFormEXO->TraceADOConnection->ConnectionString(), ExpectedString("\"bd_trace.mdb\""));
     EXPECT_EQ(StartForm->LearnerFilePath(), "liste_apprenants.txt");
     EXPECT_TRUE(StartForm->timer_ballon->Enabled()) << "the later steps ran";
 }
 
-TEST_F(StartupTest, TheWorkingDirectoryIsTheDataFolderNotTheProgramFolder) {
-    // A second data folder inside the first, with a learner of its own.
-    const std::string other = DataPath("autre");
-    fs::create_directory(other);
-    TStringList list;
-    list.Add(Utf8ToAnsi("Léa@Mathematiques 3e"));
-    list.SaveToFile(other + "/liste_apprenants.txt");
-    WriteLearnerFile({"Paul@Mathematiques CM1"});
-    ASSERT_EQ(chdir(other.c_str()), 0);
-    RunStartup();
-    const AnsiString dir = GetCurrentDir();
-    ASSERT_EQ(chdir(data->Dir().c_str()), 0);
-
-    EXPECT_EQ(fs::canonical(dir), fs::canonical(other));
-    EXPECT_EQ(StartForm->AppDir, dir);
-    EXPECT_EQ(StartForm->LearnerName, Ansi("Léa"));
-    EXPECT_EQ(MainFormEXO->MainADOConnection->ConnectionString(), ExpectedString(dir + "/bd_exos.mdb"));
+TEST_F(StartupTest, EachDataFolderIsOpenedUnderItsOwnName) {
+    // Sibling data folders, each marked in both databases and with a learner of its own,
+    // whose names a connection string must quote or a guess at their encoding confuses.
+    const std::string names[] = {"a;b", " deux  blancs ", "dossier_\xC3\xA9", "dossier_\xC3\x83\xC2\xA9", "dossier_\xE9",
+                                 "l'un \"et\" l'autre"};
+    const std::string parent = fs::canonical(data->Dir()).string();
+    for (int i = 0; i < 6; ++i) {
+        const std::string dir = parent + "/" + names[i];
+        ASSERT_EQ(::mkdir(dir.c_str(), 0700), 0) << names[i];
+        for (const char* db : {"bd_exos.mdb", "bd_trace.mdb"}) {
+            fs::copy_file(DataPath(db), dir + "/" + db);
+            ExecSql(dir + "/" + db, "CREATE TABLE dossier (n INTEGER); INSERT INTO dossier VALUES (" + std::to_string(i) + ")");
+        }
+        TStringList learners;
+        learners.Add(Utf8ToAnsi("Élève") + std::to_string(i) + "@Mathematiques CM1");
+        learners.SaveToFile(dir + "/liste_apprenants.txt");
+    }
+    // Each run starts from the stored string, as the program does.
+    const AnsiString stored = MainFormEXO->MainADOConnection->ConnectionString();
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(names[i]);
+        const std::string dir = parent + "/" + names[i];
+        ASSERT_EQ(chdir(dir.c_str()), 0);
+        MainFormEXO->MainADOConnection->SetConnectionString(stored);
+        RunStartup();
+        ASSERT_EQ(chdir(data->Dir().c_str()), 0);
+        EXPECT_EQ(StartForm->AppDir, dir);
+        EXPECT_EQ(StartForm->LearnerName, Utf8ToAnsi("Élève") + std::to_string(i));
+        for (TADOConnection* c : {MainFormEXO->MainADOConnection, MainFormEXO->TraceADOConnection}) {
+            EXPECT_TRUE(Guarded([&] { c->Open(); })) << c->ConnectionString();
+            EXPECT_TRUE(Guarded([&] { EXPECT_EQ(c->Execute("UPDATE dossier SET n = n WHERE n = " + std::to_string(i)), 1); }));
+            c->Close();
+        }
+    }
 }

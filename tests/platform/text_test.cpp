@@ -8,6 +8,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include "ConnectionString.h"
 #include "Errors.h"
 #include "Files.h"
 #include "Text.h"
@@ -134,57 +140,95 @@ TEST(TextFiles, SaveWritesWindows1252WithCrLfAndLoadAcceptsUtf8) {
     EXPECT_THROW(back.LoadFromFile(dir.Path()), EFileError);
 }
 
-TEST(TextFiles, FailedSaveKeepsThePreviousFileWhole) {
+TEST(TextFiles, FailedSaveKeepsThePreviousFileWholeAndLeavesNoTemporaryFile) {
     TempDir dir;
     TStringList list;
-    list.Add("new");
+    list.Add("a new line, longer than the room left");
     fs::create_directory(dir.File("sub"));
     EXPECT_THROW(list.SaveToFile(dir.File("sub")), EFileError);   // a folder is not replaced
     EXPECT_TRUE(DirectoryExists(dir.File("sub")));
     EXPECT_THROW(list.SaveToFile(dir.File("nofolder/keep.txt")), EFileError);
-
-    // A folder the user may not write in, holding a file anyone may write (the save
-    // runs without the super-user's rights): the file is never written in place.
     WriteRaw(dir.File("keep.txt"), "old\r\n");
-    fs::permissions(dir.File("keep.txt"), fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec |
-                                                             fs::perms::others_exec));
-    const auto readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                          fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
-    fs::permissions(dir.Path(), readOnly);
-    const int saved = RunUnprivileged([&] {
-        try {
-            list.SaveToFile(dir.File("keep.txt"));
-            return 1;
-        } catch (const EFileError&) {
-            return 0;
-        }
-    });
-    fs::permissions(dir.Path(), fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_EQ(saved, 0) << "1: the save did not fail; -1: could not run without rights";
-    EXPECT_EQ(Bytes(dir.File("keep.txt")), "old\r\n");
-    EXPECT_EQ(dir.Entries(), 2);
+
+    // Saves run without the super-user's rights; each must fail with the French
+    // file-error message and leave the folder as it was.
+    const auto rw = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::group_write |
+                    fs::perms::others_read | fs::perms::others_write;
+    const auto rx = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read | fs::perms::group_exec |
+                    fs::perms::others_read | fs::perms::others_exec;
+    struct Case { const char* what; fs::perms folder, file; long sizeLimit; const char* reason; };
+    const Case cases[] = {
+        {"read-only file", fs::perms::all, rx & ~fs::perms::owner_exec & ~fs::perms::group_exec & ~fs::perms::others_exec,
+         -1, "accès refusé"},
+        {"read-only folder", rx, rw, -1, "accès refusé"},
+        {"write cut short", fs::perms::all, rw, 4, ""},
+    };
+    for (const Case& c : cases) {
+        fs::permissions(dir.Path(), c.folder);
+        fs::permissions(dir.File("keep.txt"), c.file);
+        const int result = RunUnprivileged([&] {
+            if (c.sizeLimit >= 0) {
+                ::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{static_cast<rlim_t>(c.sizeLimit), static_cast<rlim_t>(c.sizeLimit)};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            }
+            try {
+                list.SaveToFile(dir.File("keep.txt"));
+                return 1;
+            } catch (const EFileError& e) {
+                const AnsiString expected = Utf8ToAnsi("Impossible d'écrire le fichier \"") + dir.File("keep.txt") +
+                                            "\" : " + Utf8ToAnsi(c.reason);
+                return e.Message().rfind(expected, 0) == 0 ? 0 : 2;
+            }
+        });
+        fs::permissions(dir.Path(), fs::perms::owner_all);
+        EXPECT_EQ(result, 0) << c.what << " (1: saved; 2: another message; -1: could not run without rights)";
+        EXPECT_EQ(Bytes(dir.File("keep.txt")), "old\r\n") << c.what;
+        EXPECT_EQ(dir.Entries(), 2) << c.what << ": a temporary file is left";
+    }
 }
 
-TEST(Files, ExistenceReadingAndTheCurrentFolder) {
+TEST(Files, ExistenceReadingAndFolderNames) {
     TempDir dir;
     WriteRaw(dir.File("a.txt"), std::string("x\0y", 3));
     EXPECT_TRUE(FileExists(dir.File("a.txt")));
     EXPECT_FALSE(FileExists(dir.Path()));   // a folder is no file
     EXPECT_EQ(ReadFileBytes(dir.File("a.txt")), std::string("x\0y", 3));
     EXPECT_THROW(ReadFileBytes(dir.Path()), EFileError);
-    WriteFileAtomic(dir.File(Utf8ToAnsi("élève.txt")), "1");   // the UTF-8 name on disk
-    EXPECT_TRUE(fs::exists(dir.File("élève.txt")));
 
+    // Folder names are the system's bytes, whatever they would look like as text; only
+    // the names the program adds are converted.
     const auto before = fs::current_path();
-    fs::current_path(dir.Path());
-    const AnsiString cwd = GetCurrentDir();
-    fs::current_path(before);
-    EXPECT_EQ(fs::canonical(cwd), fs::canonical(dir.Path()));
-    EXPECT_NE(cwd.back(), '/');
+    const std::string parent = fs::canonical(dir.Path()).string();
+    for (const std::string name : {"a;b", " deux  blancs ", "dossier_\xC3\xA9", "dossier_\xC3\x83\xC2\xA9", "dossier_\xE9"}) {
+        const std::string folder = parent + "/" + name;
+        ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0) << name;
+        ASSERT_EQ(::chdir(folder.c_str()), 0);
+        const std::string cwd = GetCurrentDir();
+        EXPECT_EQ(cwd, folder);
+        WriteFileAtomic(JoinPath(cwd, Utf8ToAnsi("élève.txt")), name);
+        EXPECT_EQ(Bytes(folder + "/élève.txt"), name);
+        fs::current_path(before);
+        fs::remove_all(folder);   // Qt cannot name every one of them
+    }
+    EXPECT_EQ(PathText("/d/dossier_\xC3\xA9"), "/d/dossier_\xE9");   // for messages only
+    EXPECT_EQ(PathText("/d/dossier_\xE9"), "/d/dossier_\xE9");
 
     int ran = 0;
     EXPECT_TRUE(Guarded([&] { ++ran; }));
     EXPECT_FALSE(Guarded([&] { ++ran; throw EDatabaseError("x"); }));
     EXPECT_FALSE(Guarded([] { StrToInt("nope"); }));
     EXPECT_EQ(ran, 2);
+}
+
+TEST(ConnectionString, QuotedValuesReadBackWhole) {
+    for (const AnsiString value : {"/d/a;b/bd_exos.mdb", " deux  blancs ", "l'apostrophe", "les \"guillemets\"",
+                                   "l'un et \"l'autre\"", "x=y;z=w", ""}) {
+        const AnsiString cs = "Provider=P;Data Source=" + QuoteConnectionValue(value) + ";Mode=ReadWrite";
+        EXPECT_EQ(ConnectionStringItem(cs, "data source"), value) << cs;
+        EXPECT_EQ(ConnectionStringItem(cs, "Mode"), "ReadWrite") << cs;
+    }
+    // Unquoted values are trimmed; items without "=" are skipped.
+    EXPECT_EQ(ConnectionStringItem("junk;Data Source= /p/q.mdb ;Mode=R", "Data Source"), "/p/q.mdb");
+    EXPECT_EQ(ConnectionStringItem("Provider=x", "Data Source"), "");
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 #include "home/Screens.h"
@@ -57,6 +58,10 @@ void ScreenTest::WriteLearnerFile(const std::vector<std::string>& utf8Lines) {
 }
 
 void ScreenTest::RemoveLearnerFile() { std::remove(DataPath("liste_apprenants.txt").c_str()); }
+
+void ScreenTest::TypeText(TEdit* edit, const char* utf8) {
+    edit->findChild<QLineEdit*>()->setText(QString::fromUtf8(utf8));
+}
 
 void ScreenTest::SendEnter(QWidget* w) {
     QPointF local(w->width() / 2.0, w->height() / 2.0);

@@ -47,6 +47,9 @@ protected:
     void RemoveLearnerFile();
     std::string DataPath(const std::string& name) const;
 
+    // Puts a text in an edit as the user types it, characters that Windows-1252 has no
+    // code for included.
+    static void TypeText(TEdit* edit, const char* utf8);
     // Real mouse events, delivered as the window system delivers them.
     static void SendEnter(QWidget* w);
     static void SendLeave(QWidget* w);

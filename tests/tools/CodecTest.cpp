@@ -37,15 +37,6 @@ TEST(Scramble, PermutesOnlyTheSixLowerCaseVowelsAndRoundTrips) {
     EXPECT_NE(ScrambleContent(once), once);
 }
 
-TEST(Scramble, EnvelopeReadsTheSameScrambledOrNot) {
-    const AnsiString content = "[1] /#Un probleme#/ /#prix#/ /##/ /#quatre#/";
-    const ParsedContent clear = ParseExerciseContent(content, ContentKind::QO);
-    const ParsedContent scrambled = ParseExerciseContent(ScrambleContent(content), ContentKind::QO);
-    EXPECT_EQ(scrambled.written, clear.written);
-    EXPECT_EQ(scrambled.qoKind, "probleme");
-    for (int i = 0; i < clear.written; ++i) EXPECT_EQ(UnscrambleContent(scrambled.Field(i)), clear.Field(i));
-}
-
 TEST(Parse, FieldsAreTrimmedAndThirtyEmptiesFollow) {
     for (ContentKind kind : {ContentKind::Plain, ContentKind::QO, ContentKind::QMT}) {
         const ParsedContent p = ParseExerciseContent(" \t\r\n ", kind);
@@ -69,45 +60,38 @@ TEST(Parse, FieldsAreTrimmedAndThirtyEmptiesFollow) {
     EXPECT_EQ(many.Field(39), "39");
 }
 
-TEST(Parse, EnvelopeEdgeCases) {
-    const std::vector<std::pair<AnsiString, Fields>> cases = {
-        {"/#s#/ /#7 x 8 = {...}\n9 x 6 = {...}#/", {"s", "7 x 8 = {...}\n9 x 6 = {...}"}},   // inner breaks stay
-        {"/##/", {""}},
-        {"/#  #/", {""}},
-        {"/#a#/ /##/ /#b#/", {"a", "", "b"}},
-        {"x /#a#/ /#b#/", {}},                  // text before the first field
-        {"#/ /#a#/", {}},
-        {"/#a#/ stray /#b#/ /#c#/", {"a"}},     // text between fields ends the parse
-        {"/#first#/ /#second", {"first"}},      // an open last field gives no entry
-        {"/#only", {}},
-        {"  /#  ", {}},
-        {"/#a/#b#/", {"a/#b"}},                 // a field may hold an opening mark
-        {"/#a#/b#/", {"a"}},                    // and ends at the first closing mark
-    };
-    for (const auto& [content, fields] : cases) EXPECT_EQ(Written(content), fields) << content;
-}
-
-TEST(Parse, QoPrefixChoosesTheKindOnlyForQo) {
+TEST(Parse, EnvelopeEdgeCasesAndTheKindRules) {
+    constexpr ContentKind P = ContentKind::Plain, QO = ContentKind::QO, QMT = ContentKind::QMT;
     const std::vector<std::tuple<AnsiString, ContentKind, const char*, Fields>> cases = {
-        {"[1]/#Probleme#/ /#a#/", ContentKind::QO, "probleme", {"Probleme", "a"}},
-        {"\r\n [0] /#Question#/ /#12#/", ContentKind::QO, "qo", {"Question", "12"}},
-        {"/#Question#/ /#12#/", ContentKind::QO, "qo", {"Question", "12"}},
-        {"[1]/##/", ContentKind::QO, "probleme", {""}},
-        // Other brackets, a prefix alone (three characters) and other kinds: no prefix.
-        {"[2]/#a#/", ContentKind::QO, "qo", {}},
-        {"  [1]  ", ContentKind::QO, "qo", {}},
-        {"[0]/#a#/", ContentKind::Plain, "qo", {}},
-        {"[1]/#a#/", ContentKind::QMT, "qo", {}},
+        {"/#s#/ /#7 x 8 = {...}\n9 x 6 = {...}#/", P, "qo", {"s", "7 x 8 = {...}\n9 x 6 = {...}"}},   // inner breaks stay
+        {"/##/", P, "qo", {""}},
+        {"/#  #/", P, "qo", {""}},
+        {"/#a#/ /##/ /#b#/", P, "qo", {"a", "", "b"}},
+        {"x /#a#/ /#b#/", P, "qo", {}},                  // text before the first field
+        {"#/ /#a#/", P, "qo", {}},
+        {"/#a#/ stray /#b#/ /#c#/", P, "qo", {"a"}},     // text between fields ends the parse
+        {"/#first#/ /#second", P, "qo", {"first"}},      // an open last field gives no entry
+        {"/#only", P, "qo", {}},
+        {"  /#  ", P, "qo", {}},
+        {"/#a/#b#/", P, "qo", {"a/#b"}},                 // a field may hold an opening mark
+        {"/#a#/b#/", P, "qo", {"a"}},                    // and ends at the first closing mark
+        // The QO prefix chooses the kind; other brackets, a prefix alone (three
+        // characters) and other kinds have no prefix.
+        {"[1]/#Probleme#/ /#a#/", QO, "probleme", {"Probleme", "a"}},
+        {"\r\n [0] /#Question#/ /#12#/", QO, "qo", {"Question", "12"}},
+        {"/#Question#/ /#12#/", QO, "qo", {"Question", "12"}},
+        {"[1]/##/", QO, "probleme", {""}},
+        {"[2]/#a#/", QO, "qo", {}},
+        {"  [1]  ", QO, "qo", {}},
+        {"[0]/#a#/", P, "qo", {}},
+        {"[1]/#a#/", QMT, "qo", {}},
+        // Retyping keeps the leading blanks of its fields.
+        {"/#  Statement  #/\n/#   {mot} suite \t\r\n#/ /#\tx#/", QMT, "qo", {"  Statement", "   {mot} suite", "\tx"}},
+        {"/#  Statement  #/\n/#   {mot} suite \t\r\n#/ /#\tx#/", P, "qo", {"Statement", "{mot} suite", "x"}},
+        {"/#   #/", QMT, "qo", {""}},
     };
     for (const auto& [content, kind, qoKind, fields] : cases) {
         EXPECT_EQ(ParseExerciseContent(content, kind).qoKind, qoKind) << content;
         EXPECT_EQ(Written(content, kind), fields) << content;
     }
-}
-
-TEST(Parse, RetypingKindKeepsLeadingBlanks) {
-    const AnsiString content = "/#  Statement  #/\n/#   {mot} suite \t\r\n#/ /#\tx#/";
-    EXPECT_EQ(Written(content, ContentKind::QMT), (Fields{"  Statement", "   {mot} suite", "\tx"}));
-    EXPECT_EQ(Written(content), (Fields{"Statement", "{mot} suite", "x"}));
-    EXPECT_EQ(Written("/#   #/", ContentKind::QMT), (Fields{""}));
 }

@@ -103,11 +103,18 @@ TEST(ContentFiles, FaultsNameTheFileAndLine) {
         EXPECT_NE(error.find("exos_math_cm1.txt:"), std::string::npos) << error;
         EXPECT_NE(error.find(expected), std::string::npos) << error;
     }
-    for (const char* programme : {"Titre\n    [CM1-NUM] Blancs au lieu de tabulations\n", "Titre\n\t\t[X] Trop profond\n",
-                                  "[A] Un\n[A] Deux\n", "[ ] Rien\n", "[A\"B] Titre\n"}) {
+    // Programme lines, with the line at fault; codes the program would read otherwise.
+    const std::vector<std::pair<std::string, int>> programmes = {
+        {"Titre\n    [CM1-NUM] Blancs au lieu de tabulations\n", 2}, {"Titre\n\t\t[X] Trop profond\n", 2},
+        {"[A] Un\n[A] Deux\n", 2}, {"[ ] Rien\n", 1}, {"[A\"B] Titre\n", 1},
+        {"Titre\n\t[A=3] Un\n", 2}, {"Titre\n\t[A NbExo] Un\n", 2}, {"[\xC3\xA9t\xC3\xA9] Un\n[\xC3\x89T\xC3\x89] Deux\n", 2},
+        {"Titre\r\t[A] Un\r\t[a] Deux\r", 3},   // lines ended by a lone CR are lines
+    };
+    for (const auto& [programme, line] : programmes) {
         ContentCopy content;
         content.Write("programmes/exos_math_6e.txt", programme);
-        EXPECT_NE(content.LoadError().find("programmes/exos_math_6e.txt:"), std::string::npos) << programme;
+        EXPECT_NE(content.LoadError().find("programmes/exos_math_6e.txt:" + std::to_string(line) + ":"), std::string::npos)
+            << content.LoadError();
     }
 }
 
@@ -124,11 +131,18 @@ TEST(ContentFiles, MissingProgrammeAndStrayFilesAreRefused) {
     EXPECT_NE(content.LoadError().find("exos_math_5e"), std::string::npos);
 }
 
-TEST(ContentFiles, BlockLayoutIsReadAsDocumented) {
+TEST(ContentFiles, LinesAndBlocksAreReadAsTheProgramReadsThem) {
     ContentCopy content;
+    // CR LF, LF and a lone CR all end a line.
     content.Write(kCm1, "\xEF\xBB\xBFnotes\r\n@exercice 1\r\nchapitre: CM1-NUM\r\ntype: qtro\r\nnote: rien\r\n\r\n"
                         "/#Complète.#/\r\n/#a {...}\r\nb {...}#/\r\n/#1#/ /#2#/\r\n\r\n\r\n"
-                        "@exercice 2\nCHAPITRE: CM1-GEO\nType: QMT\nimage: formes_4.jpg\n/#S#/ /#  le {x}#/ /#y#/\n");
+                        "@exercice 2\nCHAPITRE: CM1-GEO\rType: QMT\rimage: formes_4.jpg\n/#S#/ /#  le {x}#/ /#y#/\r");
+    content.Write("programmes/exos_math_6e.txt", "Titre\r\t[A] Un\r\t[B] Deux\r");
+    fs::remove(content.File("exercises/exos_math_6e.txt"));
+    const ProgrammeSource sixth = LoadContent(content.Dir()).programmes.at(5);
+    EXPECT_EQ(sixth.text, "Titre\n\t[A] Un\n\t[B] Deux");
+    EXPECT_EQ(sixth.codes, (std::vector<std::string>{"A", "B"}));
+
     std::vector<ExerciseSource> cm1;
     for (const ExerciseSource& ex : LoadContent(content.Dir()).exercises)
         if (ex.table == "exos_math_cm1") cm1.push_back(ex);
