@@ -1,8 +1,7 @@
-// VERIFIER and CORRIGER: marks and banners, the trace record and the done flag, and a
-// trace that cannot be written (the marks of a whole chapter: qb_test's PlayAChapter).
-#include <sqlite3.h>
-
+// VERIFIER and CORRIGER: marks and banners, the trace record and the done flag, and
+// results that wait for a locked trace (the marks of a whole chapter: qb_test's PlayAChapter).
 #include "ChapterFixture.h"
+#include "LockedDatabase.h"
 
 namespace {
 
@@ -98,37 +97,39 @@ TEST_F(MarkingTest, TraceRecordAndDoneFlag) {
     EXPECT_EQ(DoneFlags(), "0110");
 }
 
-TEST_F(MarkingTest, ATraceThatCannotBeWrittenLosesOnlyItsRecord) {
-    SetExercises(TrueFalseChapter(3));
+// The trace database locked by another program: the correction ends at once, the
+// learner hears that the result will be recorded later, and nothing is lost.
+TEST_F(MarkingTest, ResultsWaitForALockedTraceAndAreWrittenLater) {
+    const AnsiString later =
+        Utf8ToAnsi("Ce résultat n'a pas pu être enregistré pour l'instant : il sera ajouté à l'historique plus tard.");
+    SetExercises(TrueFalseChapter(4));
     OpenChapter();
-    // The trace table missing: the correction shows what it could and ends its attempt.
-    ExecSql(data->TraceDb(), "ALTER TABLE TraceExo RENAME TO TraceExoAside");
+    LockedDatabase other(data->TraceDb(), "EXCLUSIVE");
+    ASSERT_TRUE(other.Held());
     player->qb_selection_click(player->qb_label_true);
     Correct();
     EXPECT_TRUE(BadgeIs(10));
     ExpectCorrected(player->ToutBon);
-    // The learner is told that this result is missing from the history.
-    const AnsiString notWritten =
-        Utf8ToAnsi("Le résultat de cet exercice n'a pas pu être enregistré dans l'historique.");
-    EXPECT_EQ(messages, (std::vector<AnsiString>{notWritten}));
-    EXPECT_TRUE(dialogs.empty());
-    ExecSql(data->TraceDb(), "ALTER TABLE TraceExoAside RENAME TO TraceExo");
-
-    // The trace database locked by another program: the record is refused on posting.
-    sqlite3* holder = nullptr;
-    ASSERT_EQ(sqlite3_open_v2(data->TraceDb().c_str(), &holder, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(holder, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-    player->TraceADOConnection->SetBusyTimeout(50);
+    EXPECT_EQ(messages, (std::vector<AnsiString>{later}));
+    // Told once while results wait.
     Next();
     Correct();
-    ExpectCorrected(player->PasMal);
-    EXPECT_EQ(messages, (std::vector<AnsiString>{notWritten, notWritten}));
-    sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(holder);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(DoneFlags(), "1100");
+    other.Release();
 
-    // Neither refused record is carried into the next one; no done flag without its trace.
+    // Written with the next result, in order.
     Next();
     Correct();
-    EXPECT_EQ(Traced("ExoCode"), Texts({"103"}));
-    EXPECT_EQ(DoneFlags(), "001");
+    EXPECT_EQ(Traced("ExoCode"), Texts({"101", "102", "103"}));
+    EXPECT_EQ(Traced("ExoNote"), Texts({"10", "3", "3"}));
+
+    // Or when the player closes.
+    LockedDatabase again(data->TraceDb(), "IMMEDIATE");
+    Next();
+    Correct();
+    EXPECT_EQ(messages, (std::vector<AnsiString>{later, later}));
+    again.Release();
+    player->Close();
+    EXPECT_EQ(Traced("ExoCode"), Texts({"101", "102", "103", "104"}));
 }

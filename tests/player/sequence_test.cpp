@@ -52,7 +52,7 @@ TEST_F(SequenceTest, ForwardPastTheEndThenBackPastTheStart) {
     Next();
     ExpectShown("3/3", 3);
     EXPECT_EQ(player->ExoNumber, "103");
-    EXPECT_EQ(player->CurrentExoIndex, 4);   // one step past the counter, as the move asked
+    EXPECT_EQ(player->CurrentExoIndex, 3);
     EXPECT_TRUE(player->LabelCorriger->Enabled());
     EXPECT_EQ(player->ExoStartTime, "14/03/2024 09:45:00");
     EXPECT_EQ(player->ExoEndTime, "");
@@ -74,36 +74,66 @@ TEST_F(SequenceTest, ForwardPastTheEndThenBackPastTheStart) {
     Previous();
     ExpectShown("1/3", 1);
     EXPECT_EQ(player->ExoStartTime, "14/03/2024 09:50:00");
-    EXPECT_EQ(player->CurrentExoIndex, 0);
+    EXPECT_EQ(player->CurrentExoIndex, 1);
     Previous();
     ExpectNoneLeft(3);
 }
 
-TEST_F(SequenceTest, RecordsThatCannotBeReadAreSkippedAndCounted) {
-    SetExercises(TrueFalseChapter(6));
-    ExecSql(data->ExosDb(), "UPDATE exos_math_cm1 SET typeEXO = 'x' WHERE numEXO IN ('101', '103', '105', '106')");
-    // Opening on such a record shows nothing but keeps the counter.
+// Records that cannot be shown: one that cannot be read, one of no known kind and one
+// whose content holds no field. The counter, the page and what can be marked agree.
+TEST_F(SequenceTest, RecordsThatCannotBeShown) {
+    SetExercises(TrueFalseChapter(12));
+    ExecSql(data->ExosDb(), "UPDATE exos_math_cm1 SET typeEXO = 'x' WHERE numEXO = '101';"
+                            "UPDATE exos_math_cm1 SET contenuEXO = 'rien' WHERE numEXO = '110';"
+                            "UPDATE exos_math_cm1 SET typeEXO = 9 WHERE numEXO = '112'");
+    const AnsiString word = Utf8ToAnsi("Cet exercice ne peut pas être affiché.");
+    auto expectNotShown = [&](const char* counter) {
+        EXPECT_EQ(Counter(), counter);
+        EXPECT_EQ(player->CurrentExoIndex, std::atoi(counter));
+        EXPECT_LT(ActivePage(), 8);
+        EXPECT_TRUE(player->ExoNotShown->Visible());
+        EXPECT_EQ(player->ExoNotShown->Caption(), word);
+        EXPECT_FALSE(player->LabelVerification->Enabled() || player->LabelCorriger->Enabled());
+    };
+    // The first record: the word covers the page, which cannot be answered nor marked.
     OpenChapter();
-    EXPECT_EQ(player->ExoLoadDone, 0);
-    EXPECT_EQ(Counter(), "1/6");
-    Next();
-    ExpectShown("2/6", 2);
-    // Skipped by "SUIVANT": the counter advances by two and keeps following the cursor.
-    Next();
-    ExpectShown("4/6", 4);
+    expectNotShown("1/12");
+    const QPoint middle = player->ExoNotShown->mapTo(player, player->ExoNotShown->rect().center());
+    EXPECT_EQ(ClickAt(player, middle.x(), middle.y()), player->ExoNotShown);
+    player->LabelVerificationClick();
+    player->LabelCorrigerClick();
+    EXPECT_TRUE(TraceRows().empty());
+    // The word stands on the exercise pages only.
+    player->label_sommaireClick();
+    EXPECT_FALSE(player->ExoNotShown->Visible());
+    player->label_close_sommaireClick();
+    expectNotShown("1/12");
+    player->LabelExoHelpButtonClick();
+    EXPECT_FALSE(player->ExoNotShown->Visible());
+    player->Label_Close_AideClick();
+    expectNotShown("1/12");
 
-    // Only such records are left: the end of the chapter, and nothing to correct, since
-    // the page still holds exercise 4.
+    Next();
+    ExpectShown("2/12", 2);
+    EXPECT_FALSE(player->ExoNotShown->Visible());
+    EXPECT_TRUE(player->LabelCorriger->Enabled());
+    // A jump onto such a record does not leave exercise 2 under the counter.
+    player->jump_list->SelectByUser(1);
+    expectNotShown("10/12");
+    Next();
+    ExpectShown("11/12", 11);
+    // Only such a record left: the end of the chapter, the counter on that record.
     Next();
     ExpectNoneLeft(1);
-    EXPECT_FALSE(player->LabelCorriger->Enabled());
-    EXPECT_FALSE(player->LabelVerification->Enabled());
-    EXPECT_EQ(Counter(), "6/6");
+    EXPECT_EQ(Counter(), "12/12");
+    player->label_close_sommaireClick();
+    expectNotShown("12/12");
+    // Going back skips them; the counter follows the cursor.
     Previous();
-    ExpectShown("4/6", 4);
+    ExpectShown("11/12", 11);
+    Previous();
+    ExpectShown("9/12", 9);
     EXPECT_TRUE(player->LabelCorriger->Enabled());
-    Previous();
-    ExpectShown("2/6", 2);
 }
 
 TEST_F(SequenceTest, KindsAreShownOnTheirPages) {
