@@ -83,6 +83,8 @@ TMainFormEXO::TMainFormEXO() : TForm("MainFormEXO") {
 }
 
 TMainFormEXO::~TMainFormEXO() {
+    // The pages are deleted after this body: the word over them stops following them first.
+    delete PageFollower;
     for (TDataSet* ds : std::initializer_list<TDataSet*>{
              INDEX_Table, GEN_Query, Table_Exos, TRACE_Table, OPTION_Table, APPRENANT_Table,
              QCM_Query, QO_Query, QB_Query, QCC_Query, QTRO_Query, QTRC_Query, QMR_Query,

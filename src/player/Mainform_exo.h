@@ -300,6 +300,7 @@ private:
     TImage* StoreImage(const AnsiString& name, int left, int top);
     // The word over the page area that follows the pages (Mainform_sequence.cpp).
     void BuildNotShownCover();
+    QObject* PageFollower = nullptr;
 
     // Results waiting for the trace, kept until the program ends.
     std::unique_ptr<TraceLog> Trace;

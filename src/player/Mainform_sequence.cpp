@@ -154,8 +154,9 @@ void TMainFormEXO::BuildNotShownCover() {
     ExoNotShown->SetLayoutCenter(true);
     ExoNotShown->stackUnder(Panel3);
     ExoNotShown->Hide();
-    auto* watch = new PageWatch(*this);
-    for (int i = 0; i < ExoPageControl->PageCount(); ++i) ExoPageControl->Page(i)->installEventFilter(watch);
+    PageFollower = new PageWatch(*this);
+    for (int i = 0; i < ExoPageControl->PageCount(); ++i)
+        ExoPageControl->Page(i)->installEventFilter(PageFollower);
 }
 
 void TMainFormEXO::LoadCurrentExercise(int position) {

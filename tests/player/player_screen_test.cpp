@@ -1,7 +1,5 @@
 // The exercise player's screen: showing and closing it, the table of contents with
 // its counts, opening a chapter, the help page and the command hovers.
-#include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -271,17 +269,7 @@ TEST_F(PlayerTest, DatabasesLockedMissingOrUnreadable) {
     }
 }
 
-TEST_F(PlayerTest, DataSourceAndFrame) {
-    TADOQuery* const queries[] = {player->QCM_Query, player->QO_Query, player->QB_Query,
-                                  player->QCC_Query, player->QTRO_Query, player->QTRC_Query,
-                                  player->QMR_Query, player->QMT_Query};
-    ASSERT_EQ(player->ExoPageControl->PageCount(), 10);
-    for (int i = 0; i < 10; ++i) {
-        // Entering the page control follows the active page; pages 8 and 9 leave it.
-        player->ExoPageControl->SetActivePageIndex(i);
-        player->ExoPageControlEnter();
-        EXPECT_EQ(player->ExoDataSource->DataSet(), queries[std::min(i, 7)]) << i;
-    }
+TEST_F(PlayerTest, Frame) {
     // A click on the tab row lands on the covering panel.
     const QPoint tabRow = player->ExoPageControl->mapTo(player, QPoint(20, 10));
     EXPECT_EQ(player->childAt(tabRow), player->Panel3);
@@ -350,23 +338,6 @@ TEST_F(PlayerTest, HelpPageTabsAndReturn) {
     EXPECT_EQ(ActivePage(), 4);
 }
 
-TEST_F(PlayerTest, HelpTextsStartWithTheirFirstLines) {
-    const std::pair<TMemo*, const char*> texts[] = {
-        {player->Memo1, "L'écran actuel permet de résoudre divers exercices selon le chapitre choisi."},
-        {player->Memo2, "Les exercices pouvant être proposés sont de divers types:"},
-        {player->Memo3, "Les exercices s'enchaînent (bouton [SUIVANT]) et il n'y a pas de durée "
-                        "prédéfinie pour fournir une réponse. "},
-        {player->Memo4, "PARAMETRES"},
-        {player->Memo5, "Deux jeux sont proposés (cliquer sur le bouton [JEUX)) :"},
-    };
-    for (const auto& [memo, first] : texts) {
-        const TStringList lines = memo->Lines();
-        ASSERT_GT(lines.Count(), 3) << memo->Name();
-        EXPECT_EQ(lines[0], Ansi(first));
-        EXPECT_FALSE(memo->Visible());
-    }
-}
-
 TEST_F(PlayerTest, CommandHoverSwapsFacesAndShowsTheBanner) {
     player->ShowForm();
     // VERIFIER is disabled before a chapter is open: it still shows its banner.
@@ -401,16 +372,6 @@ TEST_F(PlayerTest, CommandHoverSwapsFacesAndShowsTheBanner) {
     EXPECT_FALSE(player->ImageHint->Visible());
     EXPECT_EQ(player->HintButton->Caption(), "reste");
 
-    // The mark command turns red while hovered; the OK command swaps its face.
-    const TColor before = player->AfficherNote->Font().Color();
-    SendEnter(player->AfficherNote);
-    EXPECT_EQ(player->AfficherNote->Font().Color(), 255);
-    SendLeave(player->AfficherNote);
-    EXPECT_EQ(player->AfficherNote->Font().Color(), before);
-    SendEnter(player->Label_Index_OK);
-    EXPECT_TRUE(SamePicture(player->Img_Index_OK, player->Img_Index_OK_2));
-    SendLeave(player->Label_Index_OK);
-    EXPECT_TRUE(SamePicture(player->Img_Index_OK, player->Img_Index_OK_1));
 }
 
 // ---- Show routines --------------------------------------------------------------------
