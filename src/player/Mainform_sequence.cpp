@@ -20,7 +20,6 @@ constexpr int kIndexPage = 8;
 constexpr int kShortAnswerPage = 2;
 constexpr TColor kCloseColor = 0x800000;
 constexpr TColor kCloseHoverColor = 255;
-constexpr TColor kPageColour = 0xB0968C;
 constexpr TColor kStatementColour = 0x393024;
 
 bool IsExercisePage(int index) {
@@ -150,7 +149,7 @@ void TMainFormEXO::BuildNotShownCover() {
                              ExoPageControl->Left(), top, ExoPageControl->Width(),
                              ExoPageControl->Height() - TPageControl::TabHeight, TAlignment::Center);
     ExoNotShown->SetTransparent(false);
-    ExoNotShown->SetColor(kPageColour);
+    ExoNotShown->SetColor(TabSheet1->Color());
     ExoNotShown->SetLayoutCenter(true);
     ExoNotShown->stackUnder(Panel3);
     ExoNotShown->Hide();
