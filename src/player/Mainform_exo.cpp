@@ -7,6 +7,9 @@
 
 #include <QRegion>
 
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "player/TraceLog.h"
 #include "ui/Artwork.h"
 #include "ui/ScreenParts.h"
 
@@ -44,6 +47,22 @@ TLabel* Statement(TTabSheet* page, const AnsiString& name, int width) {
     return l;
 }
 
+// Opens a database of the data folder. When it cannot be opened, adds the line that
+// tells which file and what follows, once until it opens again.
+void OpenDataFile(TADOConnection& connection, const char* file, const char* consequence,
+                  bool& told, AnsiString& message) {
+    if (Guarded([&] { if (!connection.Connected()) connection.Open(); })) {
+        told = false;
+        return;
+    }
+    if (told) return;
+    told = true;
+    const char* const state = FileExists(connection.DataSource()) ? " ne peut pas être lu : "
+                                                                  : " est introuvable : ";
+    if (!message.empty()) message += "\n";
+    message += Utf8ToAnsi(std::string("Le fichier ") + file + state + consequence);
+}
+
 } // namespace
 
 TMainFormEXO::TMainFormEXO() : TForm("MainFormEXO") {
@@ -57,12 +76,15 @@ TMainFormEXO::TMainFormEXO() : TForm("MainFormEXO") {
     BuildHelpPage();
     BuildPageQB();
     BuildMarkingPictures();
+    BuildNotShownCover();
     WireCommands();
     PanelNote->BringToFront();
     Border->BringToFront();
 }
 
 TMainFormEXO::~TMainFormEXO() {
+    // The pages are deleted after this body: the word over them stops following them first.
+    delete PageFollower;
     for (TDataSet* ds : std::initializer_list<TDataSet*>{
              INDEX_Table, GEN_Query, Table_Exos, TRACE_Table, OPTION_Table, APPRENANT_Table,
              QCM_Query, QO_Query, QB_Query, QCC_Query, QTRO_Query, QTRC_Query, QMR_Query,
@@ -111,6 +133,7 @@ void TMainFormEXO::BuildData() {
     QMR_Query = kindQuery("QMR");
     QMT_Query = kindQuery("QMT");
     ExoDataSource = new TDataSource;
+    Trace = std::make_unique<TraceLog>(*TRACE_Table);
 }
 
 void TMainFormEXO::BuildFrame() {
@@ -444,9 +467,14 @@ void TMainFormEXO::WireCommands() {
 // ---- Showing and closing ---------------------------------------------------------
 
 void TMainFormEXO::FormShow(TObject*) {
+    // Each database on its own: the exercises open without the trace, and the learner
+    // hears once which file is missing or unreadable and what follows.
+    AnsiString problems;
+    OpenDataFile(*MainADOConnection, "bd_exos.mdb", "aucun exercice ne peut être proposé.",
+                 ExosProblemTold, problems);
+    OpenDataFile(*TraceADOConnection, "bd_trace.mdb",
+                 "les résultats des exercices ne seront pas enregistrés.", TraceProblemTold, problems);
     Guarded([this] {
-        if (!MainADOConnection->Connected()) MainADOConnection->Open();
-        if (!TraceADOConnection->Connected()) TraceADOConnection->Open();
         WatchFace = 1;
         Load_IndexClick();
         ExoPageControl->SetActivePageIndex(8);
@@ -459,6 +487,7 @@ void TMainFormEXO::FormShow(TObject*) {
         LabelSuivant->SetEnabled(false);
         label_previous->SetEnabled(false);
         ExoLoadDone = 1;
+        ExoUnshown = false;
         ExoMark = 0;
         CurrentExoIndex = -1;
         NavDirection = 0;
@@ -468,9 +497,12 @@ void TMainFormEXO::FormShow(TObject*) {
         CountChapterExercises();
         ThisChapter->SetCaption("");
     });
+    if (!problems.empty()) ShowMessage(problems);
 }
 
 void TMainFormEXO::FormClose(TObject*) {
+    // Results still waiting get their chance before the trace is closed.
+    Guarded([this] { Trace->Flush(); });
     Guarded([this] {
         for (TADOQuery* q : {QCM_Query, QO_Query, QB_Query, QCC_Query, QTRC_Query, QTRO_Query,
                              QMR_Query, QMT_Query})

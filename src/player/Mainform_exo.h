@@ -2,9 +2,14 @@
 // The exercise player: one screen that owns both database connections and every
 // dataset of the program, the table of contents, the eight exercise pages, the
 // commands of the left column and the help pages.
+#include <memory>
+
 #include "platform/Ado.h"
 #include "platform/Forms.h"
 #include "platform/Text.h"
+
+class TraceLog;
+struct TraceRecord;
 
 // The data set shown by a data source (no control is bound to it here).
 class TDataSource {
@@ -39,6 +44,8 @@ public:
     TPanel* Panel_afficher_image = nullptr;
     TPanel* PanelNote = nullptr;
     TImage* ImgExoNote = nullptr;
+    // Over the page area while the exercise under the counter cannot be shown.
+    TLabel* ExoNotShown = nullptr;
 
     // ---- Command column ---------------------------------------------------------
     TPanel* Panel1 = nullptr;
@@ -186,6 +193,7 @@ public:
     unsigned char QcmSingleAnswer = 0;
     unsigned char ExoChecked = 0;           // VERIFIER mode
     unsigned char ExoLoadDone = 1;          // 0: the record just loaded was rejected
+    bool ExoUnshown = false;                // the record under the counter could not be shown
     // Attempt members (also written by the games).
     int ExoMark = 0;
     AnsiString ExoStartTime, ExoEndTime, ExoTypeName;
@@ -237,6 +245,11 @@ public:
     void yes_timerTimer(TObject* Sender = nullptr);
     // Runs the check of a page number 1..8.
     void RunCheckOfPage(int pageNumber);
+    // The trace record of the attempt in progress.
+    TraceRecord AttemptRecord() const;
+    // Writes a result to the trace (the correction and the games), or keeps it until
+    // the trace can be written; the learner is told when results must wait.
+    void WriteTraceRecord(const TraceRecord& record);
 
     // ---- Exercise pages ---------------------------------------------------------
     void ShowExerciseQCM(AnsiString content);
@@ -285,6 +298,14 @@ private:
     void BuildMarkingPictures();
     // The store picture that a command face or banner takes.
     TImage* StoreImage(const AnsiString& name, int left, int top);
+    // The word over the page area that follows the pages (Mainform_sequence.cpp).
+    void BuildNotShownCover();
+    QObject* PageFollower = nullptr;
+
+    // Results waiting for the trace, kept until the program ends.
+    std::unique_ptr<TraceLog> Trace;
+    // A database that could not be opened has been reported (until it opens again).
+    bool ExosProblemTold = false, TraceProblemTold = false;
 };
 
 extern TMainFormEXO* MainFormEXO;

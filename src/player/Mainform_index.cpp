@@ -15,6 +15,8 @@ AnsiString DataOf(const TTreeNode* node) {
 } // namespace
 
 void TMainFormEXO::Load_IndexClick(TObject*) {
+    // No entry of an earlier showing outlives a database that cannot be read now.
+    IndexTree->Clear();
     Guarded([this] {
         if (!MainADOConnection->Connected()) MainADOConnection->Open();
         INDEX_Table->Open();
@@ -158,17 +160,16 @@ void TMainFormEXO::Label_Index_OKClick(TObject*) {
         Guarded([&] {
             Table_Exos->Open();
             n = Table_Exos->RecordCount();
-            FillJumpList(n);
         });
+        FillJumpList(n);
 
         NbExo->SetCaption("1/" + IntToStr(n));
         CurrentExoIndex = 1;
         PanelNote->Hide();
-        LabelVerification->SetEnabled(true);
-        LabelCorriger->SetEnabled(true);
         LabelSuivant->SetEnabled(true);
         label_previous->SetEnabled(true);
 
+        // The loader offers VERIFIER and CORRIGER once the exercise is on the page.
         LoadCurrentExercise(1);
         StartAttempt();
     });

@@ -7,6 +7,7 @@
 #include "platform/DateTime.h"
 #include "platform/Dialogs.h"
 #include "player/Marking.h"
+#include "player/TraceLog.h"
 #include "ui/Artwork.h"
 
 namespace {
@@ -16,34 +17,9 @@ constexpr int kTrueFalsePage = 3;
 const char* const kShowMark = "AFFICHER MA NOTE";
 const char* const kHideMark = "MASQUER MA NOTE";
 
-AnsiString TraceNotWrittenText() {
-    return Utf8ToAnsi("Le résultat de cet exercice n'a pas pu être enregistré dans l'historique.");
-}
-
-// Appends one record to the trace: open, append, the eight fields in order, post, close.
-void AppendTraceRecord(TMainFormEXO& f) {
-    TADOTable& t = *f.TRACE_Table;
-    try {
-        t.Open();
-        t.Append();
-        t.FieldByName("ExoCode").SetValue(f.ExoNumber);
-        t.FieldByName("ExoStart").SetValue(f.ExoStartTime);
-        t.FieldByName("ExoEnd").SetValue(f.ExoEndTime);
-        t.FieldByName("ExoNote").SetValue(f.ExoMark);
-        t.FieldByName("ExoUseverif").SetValue(f.ExoVerifUsed);
-        t.FieldByName("ExoType").SetValue(f.ExoTypeName);
-        t.FieldByName("ExoChap").SetValue(f.ChapterTitle);
-        t.FieldByName("ExoChapcode").SetValue(f.ChapterCode);
-        t.Post();
-    } catch (...) {
-        // Leave the table closed so that the next record can be written, and say that
-        // this result is missing from the history rather than let it go unnoticed.
-        Guarded([&] { t.Cancel(); });
-        Guarded([&] { t.Close(); });
-        ShowMessage(TraceNotWrittenText());
-        throw;
-    }
-    t.Close();
+AnsiString TraceLaterText() {
+    return Utf8ToAnsi("Ce résultat n'a pas pu être enregistré pour l'instant : il sera ajouté à "
+                      "l'historique plus tard.");
 }
 
 }  // namespace
@@ -57,6 +33,8 @@ void TMainFormEXO::RunCheckOfPage(int pageNumber) {
 }
 
 void TMainFormEXO::LabelVerificationClick(TObject*) {
+    // Only an exercise on its page is checked.
+    if (!LabelVerification->Enabled()) return;
     Guarded([&] {
         if (ExoChecked == 1) {
             ExoChecked = 0;
@@ -74,6 +52,8 @@ void TMainFormEXO::LabelVerificationClick(TObject*) {
 }
 
 void TMainFormEXO::LabelCorrigerClick(TObject*) {
+    // Only an exercise on its page is marked.
+    if (!LabelCorriger->Enabled()) return;
     Guarded([&] {
         ExoChecked = 0;
         const int page = ExoPageControl->ActivePageIndex() + 1;
@@ -102,7 +82,7 @@ void TMainFormEXO::LabelCorrigerClick(TObject*) {
             PanelNote->Repaint();
 
             ExoEndTime = DateTimeText(Now());
-            AppendTraceRecord(*this);
+            WriteTraceRecord(AttemptRecord());
             Guarded([&] { MarkExerciseSolved(); });
             ExoMark = 0;
         });
@@ -110,6 +90,26 @@ void TMainFormEXO::LabelCorrigerClick(TObject*) {
         LabelVerification->SetEnabled(false);
         LabelCorriger->SetEnabled(false);
     });
+}
+
+TraceRecord TMainFormEXO::AttemptRecord() const {
+    TraceRecord r;
+    r.ExoCode = ExoNumber;
+    r.ExoStart = ExoStartTime;
+    r.ExoEnd = ExoEndTime;
+    r.ExoNote = ExoMark;
+    r.ExoUseverif = ExoVerifUsed;
+    r.ExoType = ExoTypeName;
+    r.ExoChap = ChapterTitle;
+    r.ExoChapcode = ChapterCode;
+    return r;
+}
+
+void TMainFormEXO::WriteTraceRecord(const TraceRecord& record) {
+    // The learner hears it when results start to wait, not at each one while they do,
+    // and not when the trace database was already reported missing or unreadable.
+    const bool othersWaiting = Trace->Waiting() > 0;
+    if (!Trace->Write(record) && !othersWaiting && !TraceProblemTold) ShowMessage(TraceLaterText());
 }
 
 void TMainFormEXO::MarkExerciseSolved() {

@@ -2,18 +2,29 @@
 // the attempt started on each exercise, the jump list and the table-of-contents command.
 #include "player/Mainform_exo.h"
 
+#include <QEvent>
+
 #include "home/Intro.h"
 #include "platform/DateTime.h"
 #include "platform/Dialogs.h"
+#include "player/ContentCodec.h"
 #include "player/Marking.h"
 #include "player/Sequence.h"
+#include "ui/ScreenParts.h"
 
 namespace {
 
 const char* const kNoExerciseLeft = "Aucun exercice restant pour ce chapitre";
+const char* const kCannotShow = "Cet exercice ne peut pas être affiché.";
 constexpr int kIndexPage = 8;
+constexpr int kShortAnswerPage = 2;
 constexpr TColor kCloseColor = 0x800000;
 constexpr TColor kCloseHoverColor = 255;
+constexpr TColor kStatementColour = 0x393024;
+
+bool IsExercisePage(int index) {
+    return index >= 0 && index < kIndexPage;
+}
 
 // A record can be loaded in the direction of travel (the counter must be readable).
 bool CanLoad(TMainFormEXO& f) {
@@ -23,12 +34,23 @@ bool CanLoad(TMainFormEXO& f) {
     return RecordAvailable(list.RecordCount(), list.Bof(), list.Eof(), f.NavDirection);
 }
 
-// Reads the record under the cursor and fills the page of its kind.
+// Reads the record under the cursor and fills the page of its kind. A record of no
+// known kind, or whose content holds no field at all, is rejected as a page rejects one.
 void ShowRecordUnderCursor(TMainFormEXO& f) {
-    const int page = PageNumberOfType(static_cast<int>(f.Table_Exos->FieldByName("typeEXO").AsInteger()));
+    TADOQuery& list = *f.Table_Exos;
+    const int page = PageNumberOfType(static_cast<int>(list.FieldByName("typeEXO").AsInteger()));
+    if (!IsExercisePage(page - 1)) {
+        f.ExoLoadDone = 0;
+        return;
+    }
     f.ExoPageControl->SetActivePageIndex(page - 1);
-    f.ExoNumber = f.Table_Exos->FieldByName("numEXO").AsString();
-    const AnsiString content = StartForm->UnscrambleText(f.Table_Exos->FieldByName("contenuEXO").AsString());
+    f.ExoNumber = list.FieldByName("numEXO").AsString();
+    const AnsiString content = StartForm->UnscrambleText(list.FieldByName("contenuEXO").AsString());
+    const ContentKind kind = page == kShortAnswerPage ? ContentKind::QO : ContentKind::Plain;
+    if (ParseExerciseContent(content, kind).written == 0) {
+        f.ExoLoadDone = 0;
+        return;
+    }
     switch (page) {
     case 1: f.ShowExerciseQCM(content); break;
     case 2: f.ShowExerciseQO(content); break;
@@ -38,22 +60,19 @@ void ShowRecordUnderCursor(TMainFormEXO& f) {
     case 6: f.ShowExerciseQTRC(content); break;
     case 7: f.ShowExerciseQMR(content); break;
     case 8: f.ShowExerciseQMT(content); break;
-    default: break;   // not an exercise kind: no page routine
     }
-    f.CurrentExoPage = f.ExoPageControl->ActivePageIndex();
 }
 
-// The start of both loaders: the commands of a fresh exercise, then the record.
-// Returns false when no record can be reached (nothing is shown). A record that
-// fails to be read or shown is marked rejected.
-bool LoadRecord(TMainFormEXO& f, bool moveFirst) {
+enum class Loaded { Nothing, Shown, Rejected };
+
+// The start of both loaders: the record in the direction of travel, shown by the page
+// of its kind, which may reject it (ExoLoadDone 0, or a failure).
+Loaded LoadRecord(TMainFormEXO& f, bool moveFirst) {
     f.ExoChecked = 0;
     f.PanelNote->Hide();
-    f.LabelVerification->SetEnabled(true);
-    f.LabelCorriger->SetEnabled(true);
     if (!CanLoad(f)) {
         f.ExoLoadDone = 1;
-        return false;
+        return Loaded::Nothing;
     }
     if (moveFirst) {
         if (f.NavDirection == NavBackward)
@@ -61,9 +80,46 @@ bool LoadRecord(TMainFormEXO& f, bool moveFirst) {
         else
             f.Table_Exos->Next();
     }
+    f.ExoNumber = "";
+    f.ExoLoadDone = 1;
     if (!Guarded([&] { ShowRecordUnderCursor(f); })) f.ExoLoadDone = 0;
-    return true;
+    return f.ExoLoadDone == 1 ? Loaded::Shown : Loaded::Rejected;
 }
+
+// The word over the page area stands while the exercise under the counter could not be
+// shown and one of the exercise pages is active (never over the contents or the help).
+void FollowPage(TMainFormEXO& f) {
+    f.ExoNotShown->SetVisible(f.ExoUnshown && IsExercisePage(f.ExoPageControl->ActivePageIndex()));
+}
+
+// The end of both loaders. An exercise on its page can be checked and corrected; one
+// that could not be shown can be neither, and the page says so, whatever its kind.
+void SettleLoad(TMainFormEXO& f, bool shown) {
+    f.ExoUnshown = !shown;
+    f.LabelVerification->SetEnabled(shown);
+    f.LabelCorriger->SetEnabled(shown);
+    if (!shown) {
+        // Nothing of another exercise stays in view under its counter.
+        f.Panel_afficher_image->Hide();
+        f.watch_panel->Hide();
+        if (!IsExercisePage(f.ExoPageControl->ActivePageIndex()))
+            f.ExoPageControl->SetActivePageIndex(IsExercisePage(f.CurrentExoPage) ? f.CurrentExoPage : 0);
+    }
+    f.CurrentExoPage = f.ExoPageControl->ActivePageIndex();
+    FollowPage(f);
+}
+
+// Tells FollowPage whenever a page is shown or hidden, whoever changes pages.
+class PageWatch : public QObject {
+public:
+    explicit PageWatch(TMainFormEXO& f) : QObject(&f), f_(f) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent) FollowPage(f_);
+        return false;
+    }
+private:
+    TMainFormEXO& f_;
+};
 
 // What the previous exercise left on the pages: picture, mark, animation, verdicts.
 void HideResults(TMainFormEXO& f) {
@@ -85,59 +141,78 @@ void ShowNoneLeft(TMainFormEXO& f) {
 
 }  // namespace
 
+void TMainFormEXO::BuildNotShownCover() {
+    // Just above the pages, under the tab row's cover and every command of the frame.
+    const int top = ExoPageControl->Top() + TPageControl::TabHeight;
+    ExoNotShown = FixedLabel(TextLabel(MainFrame, "ExoNotShown", 0, 0, "Arial Narrow", 32, 0,
+                                       kStatementColour, Utf8ToAnsi(kCannotShow)),
+                             ExoPageControl->Left(), top, ExoPageControl->Width(),
+                             ExoPageControl->Height() - TPageControl::TabHeight, TAlignment::Center);
+    ExoNotShown->SetTransparent(false);
+    ExoNotShown->SetColor(TabSheet1->Color());
+    ExoNotShown->SetLayoutCenter(true);
+    ExoNotShown->stackUnder(Panel3);
+    ExoNotShown->Hide();
+    PageFollower = new PageWatch(*this);
+    for (int i = 0; i < ExoPageControl->PageCount(); ++i)
+        ExoPageControl->Page(i)->installEventFilter(PageFollower);
+}
+
 void TMainFormEXO::LoadCurrentExercise(int position) {
     if (!Guarded([&] {
-            if (!LoadRecord(*this, false)) return;
+            const Loaded loaded = LoadRecord(*this, false);
+            // An empty list shows no exercise: its counter says so.
+            const int k = loaded == Loaded::Nothing ? 0 : position;
             const ExoCounter c = ReadCounter(NbExo->Caption());
-            NbExo->SetCaption(CounterText(position, c.n));
-            CurrentExoIndex = position;
+            NbExo->SetCaption(CounterText(k, c.n));
+            CurrentExoIndex = k;
             jump_label->SetEnabled(JumpListUseful(c.n));
             HideResults(*this);
-            ShowExercisePicture();
-        }))
+            if (loaded == Loaded::Shown) ShowExercisePicture();
+            SettleLoad(*this, loaded == Loaded::Shown);
+        })) {
         ExoLoadDone = 0;
+        SettleLoad(*this, false);
+    }
 }
 
 void TMainFormEXO::LoadAdjacentExercise() {
-    // The counter follows the cursor, also past a record that could not be read.
+    // The counter follows the cursor, also onto a record that cannot be shown.
     if (!Guarded([&] {
-            if (!LoadRecord(*this, true)) return;
+            const Loaded loaded = LoadRecord(*this, true);
+            if (loaded == Loaded::Nothing) return;
             const ExoCounter c = ReadCounter(NbExo->Caption());
             jump_label->SetEnabled(JumpListUseful(c.n));
             NbExo->SetCaption(CounterAfterMove(NbExo->Caption(), NavDirection));
-            CurrentExoIndex = c.k + (NavDirection == NavBackward ? -1 : 1);
-            ShowExercisePicture();
-        }))
+            CurrentExoIndex = ReadCounter(NbExo->Caption()).k;
+            if (loaded == Loaded::Shown) ShowExercisePicture();
+            SettleLoad(*this, loaded == Loaded::Shown);
+        })) {
         ExoLoadDone = 0;
+        SettleLoad(*this, false);
+    }
 }
 
 void TMainFormEXO::NextExercise() {
     Guarded([&] {
         ExoChecked = 0;
-        LabelVerification->SetEnabled(true);
-        LabelCorriger->SetEnabled(true);
-        CurrentExoPage = ExoPageControl->ActivePageIndex();
         ExoLoadDone = 1;
         ExoNumber = "";
-        // Rejected records are skipped until one is shown or none is left; a move
-        // past the end raises the end flag, so at most one try per record and one more.
+        // Records that cannot be shown are skipped until one is shown or none is left; a
+        // move past the end raises the end flag, so at most one try per record and one more.
         bool shown = false;
         for (int tries = Table_Exos->RecordCount() + 1; !shown && tries > 0 && CanLoad(*this); --tries) {
             LoadAdjacentExercise();
             shown = ExoLoadDone == 1;
             ExoLoadDone = 1;
         }
+        HideResults(*this);
         if (!shown) {
-            // Only records that cannot be shown were left: the page holds an earlier
-            // exercise, which must not be corrected under this one's name.
-            LabelVerification->SetEnabled(false);
-            LabelCorriger->SetEnabled(false);
-            HideResults(*this);
+            // The counter stays on the last record tried, which the page says it cannot show.
             ShowNoneLeft(*this);
             return;
         }
         StartAttempt();
-        HideResults(*this);
     });
 }
 

@@ -1,5 +1,4 @@
-// Marks from the points of a check and chapter codes (the true-or-false judgement is
-// tested on its page).
+// Marks from the points of a check (the true-or-false judgement is tested on its page).
 #include <gtest/gtest.h>
 
 #include "player/Marking.h"
@@ -13,9 +12,4 @@ TEST(MarkTable, WithAndWithoutVerifier) {
         EXPECT_EQ(MarkAfterCheck(MarkBeforeCheck(0) + p), plain[p]) << p;
         EXPECT_EQ(MarkAfterCheck(MarkBeforeCheck(-1) + p), afterVerifier[p]) << p;
     }
-}
-
-TEST(ChapterCode, CutFromTheEntryData) {
-    EXPECT_EQ(ChapterCodeOf("  M3.2  NbExo = 14"), "M3.2");
-    EXPECT_EQ(ChapterCodeOf("   "), "");
 }

@@ -1,8 +1,7 @@
-// VERIFIER and CORRIGER: marks and banners, the trace record and the done flag, and a
-// trace that cannot be written (the marks of a whole chapter: qb_test's PlayAChapter).
-#include <sqlite3.h>
-
+// VERIFIER and CORRIGER: marks and banners, the trace record and the done flag, and
+// results that wait for a locked trace (the marks of a whole chapter: qb_test's PlayAChapter).
 #include "ChapterFixture.h"
+#include "LockedDatabase.h"
 
 namespace {
 
@@ -56,24 +55,6 @@ TEST_F(MarkingTest, VerifierCostsAPointAndTwiceCorrectsOnce) {
     EXPECT_EQ(Traced("ExoUseverif"), Texts({"0", "1"}));
 }
 
-TEST_F(MarkingTest, VerifierOnTrueOrFalseShowsTheFullCheck) {
-    SetExercises(TrueFalseChapter(1));
-    OpenChapter();
-    player->qb_selection_click(player->qb_label_true);
-    Verify();
-    EXPECT_TRUE(player->verdict_qb->Visible() && SamePicture(player->verdict_qb, player->qb_bravo));
-    EXPECT_EQ(player->ExoMark, 9);   // -1 and the 10 points
-    // Another VERIFIER checks again; it does not correct.
-    Verify();
-    EXPECT_TRUE(TraceRows().empty());
-    Correct();
-    EXPECT_TRUE(BadgeIs(10));
-    ExpectCorrected(player->ToutBon);
-    EXPECT_TRUE(player->yes_timer->Enabled());
-    EXPECT_EQ(Traced("ExoNote"), Texts({"10"}));
-    EXPECT_EQ(Traced("ExoUseverif"), Texts({"1"}));
-}
-
 TEST_F(MarkingTest, TraceRecordAndDoneFlag) {
     std::vector<ExerciseRecord> exos = TrueFalseChapter(3);
     exos.push_back(Exo("N2", 2, "201", "/#Autre chapitre#/ /#0#/"));
@@ -98,37 +79,25 @@ TEST_F(MarkingTest, TraceRecordAndDoneFlag) {
     EXPECT_EQ(DoneFlags(), "0110");
 }
 
-TEST_F(MarkingTest, ATraceThatCannotBeWrittenLosesOnlyItsRecord) {
-    SetExercises(TrueFalseChapter(3));
+// The trace database locked by another program: the correction ends at once, the
+// learner hears once that results will be recorded later, and they are when the player
+// closes (the order kept: trace_log_test).
+TEST_F(MarkingTest, ResultsWaitForALockedTrace) {
+    SetExercises(TrueFalseChapter(2));
     OpenChapter();
-    // The trace table missing: the correction shows what it could and ends its attempt.
-    ExecSql(data->TraceDb(), "ALTER TABLE TraceExo RENAME TO TraceExoAside");
+    LockedDatabase other(data->TraceDb(), "EXCLUSIVE");
+    ASSERT_TRUE(other.Held());
     player->qb_selection_click(player->qb_label_true);
     Correct();
     EXPECT_TRUE(BadgeIs(10));
     ExpectCorrected(player->ToutBon);
-    // The learner is told that this result is missing from the history.
-    const AnsiString notWritten =
-        Utf8ToAnsi("Le résultat de cet exercice n'a pas pu être enregistré dans l'historique.");
-    EXPECT_EQ(messages, (std::vector<AnsiString>{notWritten}));
-    EXPECT_TRUE(dialogs.empty());
-    ExecSql(data->TraceDb(), "ALTER TABLE TraceExoAside RENAME TO TraceExo");
-
-    // The trace database locked by another program: the record is refused on posting.
-    sqlite3* holder = nullptr;
-    ASSERT_EQ(sqlite3_open_v2(data->TraceDb().c_str(), &holder, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(holder, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-    player->TraceADOConnection->SetBusyTimeout(50);
     Next();
     Correct();
-    ExpectCorrected(player->PasMal);
-    EXPECT_EQ(messages, (std::vector<AnsiString>{notWritten, notWritten}));
-    sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(holder);
-
-    // Neither refused record is carried into the next one; no done flag without its trace.
-    Next();
-    Correct();
-    EXPECT_EQ(Traced("ExoCode"), Texts({"103"}));
-    EXPECT_EQ(DoneFlags(), "001");
+    EXPECT_EQ(messages, (std::vector<AnsiString>{Ansi("Ce résultat n'a pas pu être enregistré pour l'instant : "
+                                                      "il sera ajouté à l'historique plus tard.")}));
+    EXPECT_EQ(DoneFlags(), "11");
+    other.Release();
+    player->Close();
+    EXPECT_EQ(Traced("ExoCode"), Texts({"101", "102"}));
+    EXPECT_EQ(Traced("ExoNote"), Texts({"10", "3"}));
 }

@@ -1,14 +1,14 @@
 // The exercise player's screen: showing and closing it, the table of contents with
 // its counts, opening a chapter, the help page and the command hovers.
-#include <algorithm>
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include <sqlite3.h>
-
 #include "ChapterFixture.h"
+#include "LockedDatabase.h"
 #include "games/Jeux.h"
 
 namespace {
@@ -153,11 +153,14 @@ TEST_F(PlayerTest, OpeningAChapterNarrowsTheListAndStartsIt) {
     EXPECT_EQ(Counter(), "1/1");
     EXPECT_EQ(player->ThisChapter->Caption(), "Les angles");
 
-    // A chapter whose query cannot be opened shows no exercise.
+    // A chapter whose list cannot be read shows no exercise, and nothing can be marked.
     player->Table_Exos->SetSQLText("SELECT * FROM table_absente WHERE ((codeExo=\"XXX\")OR(1=1))");
     Open("Les grands nombres");
-    EXPECT_EQ(Counter(), "1/0");
-    EXPECT_EQ(player->CurrentExoIndex, 1);
+    EXPECT_EQ(Counter(), "0/0");
+    EXPECT_EQ(player->CurrentExoIndex, 0);
+    EXPECT_TRUE(player->ExoNotShown->Visible());
+    EXPECT_FALSE(player->LabelCorriger->Enabled() || player->jump_label->Enabled());
+    EXPECT_EQ(player->jump_list->Items().Items(), std::vector<AnsiString>{"1"});
 }
 
 TEST_F(PlayerTest, ChapterCodeWithADoubleQuoteIsOneLiteral) {
@@ -205,63 +208,68 @@ TEST_F(PlayerTest, ShowingAgainResetsThePlayer) {
     EXPECT_EQ(Counter(), "1/5");                       // the counter keeps its caption
 }
 
-// Both databases, then without the trace database, then without either: the show
-// stops silently at the first connection that fails; closing closes what is open and
-// nothing is created.
-TEST_F(PlayerTest, ShowAndCloseWithMissingDatabases) {
-    const struct { const char* removed; bool exos, trace; int entries; } cases[] = {
-        {nullptr, true, true, 4},
-        {"bd_trace.mdb", true, false, 0},
-        {"bd_exos.mdb", false, false, 0},
+// Each database locked, missing or unreadable: the exercises open without the trace,
+// the learner is told once which file and what follows, and no file is created.
+TEST_F(PlayerTest, DatabasesLockedMissingOrUnreadable) {
+    namespace fs = std::filesystem;
+    const std::string exos = DataPath("bd_exos.mdb"), trace = DataPath("bd_trace.mdb");
+    ShowStandard();
+    player->Close();
+    fs::copy_file(exos, DataPath("exos.keep"));
+    fs::copy_file(trace, DataPath("trace.keep"));
+    std::unique_ptr<LockedDatabase> lock;
+    const auto garbage = [](const std::string& path) { std::ofstream(path) << "pas une base"; };
+    const std::string noTrace = "les résultats des exercices ne seront pas enregistrés.";
+    const std::string noExos = "aucun exercice ne peut être proposé.";
+    const struct {
+        const char* what;
+        std::function<void()> spoil;
+        std::string told;
+        bool exercises;
+    } cases[] = {
+        {"trace locked", [&] { lock = std::make_unique<LockedDatabase>(trace, "EXCLUSIVE"); },
+         "Ce résultat n'a pas pu être enregistré pour l'instant : il sera ajouté à l'historique plus tard.", true},
+        {"trace missing", [&] { fs::remove(trace); }, "Le fichier bd_trace.mdb est introuvable : " + noTrace, true},
+        {"trace unreadable", [&] { garbage(trace); }, "Le fichier bd_trace.mdb ne peut pas être lu : " + noTrace, true},
+        {"exercises missing", [&] { fs::remove(exos); }, "Le fichier bd_exos.mdb est introuvable : " + noExos, false},
+        {"both", [&] { garbage(exos); fs::remove(trace); },
+         "Le fichier bd_exos.mdb ne peut pas être lu : " + noExos + "\nLe fichier bd_trace.mdb est introuvable : " + noTrace,
+         false},
     };
     for (const auto& c : cases) {
-        if (c.removed) std::remove(DataPath(c.removed).c_str());
+        SCOPED_TRACE(c.what);
+        lock.reset();
+        fs::copy_file(DataPath("exos.keep"), exos, fs::copy_options::overwrite_existing);
+        fs::copy_file(DataPath("trace.keep"), trace, fs::copy_options::overwrite_existing);
+        // Sound at first, so that the next fault is told anew.
         player->ShowForm();
-        EXPECT_TRUE(player->Visible());
-        EXPECT_EQ(player->MainADOConnection->Connected(), c.exos);
-        EXPECT_EQ(player->TraceADOConnection->Connected(), c.trace);
-        EXPECT_EQ(player->IndexTree->Count(), c.entries) << c.removed;
         player->Close();
-        EXPECT_FALSE(player->Visible());
-        EXPECT_FALSE(player->MainADOConnection->Connected());
-        EXPECT_FALSE(player->TraceADOConnection->Connected());
-        EXPECT_FALSE(player->Table_Exos->Active());
-        player->IndexTree->Clear();
+        c.spoil();
+        messages.clear();
+        for (int showing = 0; showing < 2; ++showing) {
+            player->ShowForm();
+            EXPECT_EQ(player->IndexTree->Count(), c.exercises ? 7 : 0);
+            if (c.exercises) player->IndexTree->ClickNode(Node("Les angles"));
+            player->Label_Index_OKClick();
+            EXPECT_EQ(player->LabelCorriger->Enabled(), c.exercises);
+            EXPECT_EQ(player->LabelVerification->Enabled(), c.exercises);
+            if (c.exercises) {
+                EXPECT_EQ(ActivePage(), 2);
+                player->qb_selection_click(player->qb_label_true);
+                player->LabelCorrigerClick();
+                EXPECT_TRUE(SamePicture(player->ImgExoNote, player->NoteImage(10)));
+            }
+            player->Close();
+        }
+        EXPECT_EQ(messages, (std::vector<AnsiString>{Ansi(c.told.c_str())}));
+        EXPECT_TRUE(dialogs.empty());
+        // Nothing is made in place of a missing file.
+        EXPECT_EQ(fs::exists(exos), c.exercises || c.told.find("bd_exos.mdb ne peut") != std::string::npos);
+        EXPECT_EQ(fs::exists(trace), c.told.find("bd_trace.mdb est introuvable") == std::string::npos);
     }
-    EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(dialogs.empty());
-    EXPECT_FALSE(std::filesystem::exists(DataPath("bd_exos.mdb")));
-    EXPECT_FALSE(std::filesystem::exists(DataPath("bd_trace.mdb")));
 }
 
-// The trace database held locked by another program does not keep the learner from
-// the exercises: the table of contents shows and a chapter opens.
-TEST_F(PlayerTest, TraceLockedByAnotherProgramStillShowsTheExercises) {
-    sqlite3* holder = nullptr;
-    ASSERT_EQ(sqlite3_open_v2(data->TraceDb().c_str(), &holder, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
-    player->TraceADOConnection->SetBusyTimeout(50);
-    ShowStandard();
-    EXPECT_TRUE(player->TraceADOConnection->Connected());
-    EXPECT_EQ(player->IndexTree->Count(), 7);
-    Open("Les angles");
-    EXPECT_EQ(Counter(), "1/1");
-    EXPECT_EQ(ActivePage(), 2);
-    sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(holder);
-}
-
-TEST_F(PlayerTest, DataSourceAndFrame) {
-    TADOQuery* const queries[] = {player->QCM_Query, player->QO_Query, player->QB_Query,
-                                  player->QCC_Query, player->QTRO_Query, player->QTRC_Query,
-                                  player->QMR_Query, player->QMT_Query};
-    ASSERT_EQ(player->ExoPageControl->PageCount(), 10);
-    for (int i = 0; i < 10; ++i) {
-        // Entering the page control follows the active page; pages 8 and 9 leave it.
-        player->ExoPageControl->SetActivePageIndex(i);
-        player->ExoPageControlEnter();
-        EXPECT_EQ(player->ExoDataSource->DataSet(), queries[std::min(i, 7)]) << i;
-    }
+TEST_F(PlayerTest, Frame) {
     // A click on the tab row lands on the covering panel.
     const QPoint tabRow = player->ExoPageControl->mapTo(player, QPoint(20, 10));
     EXPECT_EQ(player->childAt(tabRow), player->Panel3);
@@ -330,23 +338,6 @@ TEST_F(PlayerTest, HelpPageTabsAndReturn) {
     EXPECT_EQ(ActivePage(), 4);
 }
 
-TEST_F(PlayerTest, HelpTextsStartWithTheirFirstLines) {
-    const std::pair<TMemo*, const char*> texts[] = {
-        {player->Memo1, "L'écran actuel permet de résoudre divers exercices selon le chapitre choisi."},
-        {player->Memo2, "Les exercices pouvant être proposés sont de divers types:"},
-        {player->Memo3, "Les exercices s'enchaînent (bouton [SUIVANT]) et il n'y a pas de durée "
-                        "prédéfinie pour fournir une réponse. "},
-        {player->Memo4, "PARAMETRES"},
-        {player->Memo5, "Deux jeux sont proposés (cliquer sur le bouton [JEUX)) :"},
-    };
-    for (const auto& [memo, first] : texts) {
-        const TStringList lines = memo->Lines();
-        ASSERT_GT(lines.Count(), 3) << memo->Name();
-        EXPECT_EQ(lines[0], Ansi(first));
-        EXPECT_FALSE(memo->Visible());
-    }
-}
-
 TEST_F(PlayerTest, CommandHoverSwapsFacesAndShowsTheBanner) {
     player->ShowForm();
     // VERIFIER is disabled before a chapter is open: it still shows its banner.
@@ -381,16 +372,6 @@ TEST_F(PlayerTest, CommandHoverSwapsFacesAndShowsTheBanner) {
     EXPECT_FALSE(player->ImageHint->Visible());
     EXPECT_EQ(player->HintButton->Caption(), "reste");
 
-    // The mark command turns red while hovered; the OK command swaps its face.
-    const TColor before = player->AfficherNote->Font().Color();
-    SendEnter(player->AfficherNote);
-    EXPECT_EQ(player->AfficherNote->Font().Color(), 255);
-    SendLeave(player->AfficherNote);
-    EXPECT_EQ(player->AfficherNote->Font().Color(), before);
-    SendEnter(player->Label_Index_OK);
-    EXPECT_TRUE(SamePicture(player->Img_Index_OK, player->Img_Index_OK_2));
-    SendLeave(player->Label_Index_OK);
-    EXPECT_TRUE(SamePicture(player->Img_Index_OK, player->Img_Index_OK_1));
 }
 
 // ---- Show routines --------------------------------------------------------------------

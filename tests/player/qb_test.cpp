@@ -1,10 +1,5 @@
 // The true-or-false page: showing a statement, picking an answer, the hover frame,
 // the check with its banners and points, and a chapter played through.
-#include <cstdlib>
-
-#include <QImage>
-#include <QPixmap>
-
 #include "ChapterFixture.h"
 
 namespace {
@@ -126,8 +121,8 @@ TEST_F(TrueFalseTest, PointsBannersAndTheAnswerShown) {
     }
 }
 
-// A chapter played through with the mouse: right (full marks), wrong, no answer. With
-// PLAYER_SCREENSHOT_DIR set, the first two corrected screens are saved there.
+// A chapter played through with the mouse: right (full marks, after VERIFIER), wrong,
+// no answer.
 TEST_F(TrueFalseTest, PlayAChapter) {
     SetExercises({Exo("N1", 2, "11", "/#Un triangle a trois côtés.#/ /#1#/"),
                   Exo("N1", 2, "12", "/#7 est un nombre pair.#/ /#0#/"),
@@ -139,12 +134,15 @@ TEST_F(TrueFalseTest, PlayAChapter) {
         EXPECT_EQ(player->yes_timer->Enabled(), mark == 10);
         EXPECT_EQ(Banner(), banner);
     };
-    auto save = [&](const char* file) {
-        if (const char* dir = std::getenv("PLAYER_SCREENSHOT_DIR"))
-            player->grab().save(QString::fromLocal8Bit(dir) + "/" + file);
-    };
-    // The mark stays hidden until the learner asks for it, then shows at each correction.
+    // VERIFIER runs the full check on this page, again and again without correcting;
+    // CORRIGER still gives full marks.
     SendClick(True());
+    SendClick(player->LabelVerification);
+    EXPECT_EQ(Banner(), player->qb_bravo);
+    EXPECT_EQ(player->ExoMark, 9);   // -1 and the 10 points
+    SendClick(player->LabelVerification);
+    EXPECT_TRUE(TraceRows().empty());
+    // The mark stays hidden until the learner asks for it, then shows at each correction.
     correct(10, player->qb_bravo);
     EXPECT_FALSE(player->PanelNote->Visible());
     SendClick(player->AfficherNote);
@@ -156,13 +154,11 @@ TEST_F(TrueFalseTest, PlayAChapter) {
         EXPECT_EQ(player->yes_1->Visible(), first);
         EXPECT_EQ(player->yes_2->Visible(), !first);
     }
-    save("qb_corrected.png");
 
     SendClick(player->LabelSuivant);
     EXPECT_FALSE(player->PanelNote->Visible());
     SendClick(True());
     correct(5, player->qb_faux_faux);
-    save("qb_wrong.png");
     EXPECT_TRUE(player->PanelNote->Visible());
 
     SendClick(player->AfficherNote);
@@ -179,4 +175,5 @@ TEST_F(TrueFalseTest, PlayAChapter) {
     EXPECT_EQ(Traced("ExoCode"), std::vector<std::string>({"11", "12", "13"}));
     EXPECT_EQ(Traced("ExoNote"), std::vector<std::string>({"10", "5", "3"}));
     EXPECT_EQ(Traced("ExoType"), std::vector<std::string>({"QB", "QB", "QB"}));
+    EXPECT_EQ(Traced("ExoUseverif"), std::vector<std::string>({"1", "0", "0"}));
 }
