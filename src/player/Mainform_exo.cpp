@@ -56,6 +56,9 @@ TMainFormEXO::TMainFormEXO() : TForm("MainFormEXO") {
     BuildIndexPage();
     BuildHelpPage();
     BuildPageQB();
+    BuildPageQCM();
+    BuildPageQO();
+    BuildPageQCC();
     BuildMarkingPictures();
     WireCommands();
     PanelNote->BringToFront();

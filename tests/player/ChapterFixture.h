@@ -1,8 +1,11 @@
 #pragma once
 // The player with a chapter of chosen exercises: the learner Paul in Mathematiques
 // CM1, a programme of a few chapters, the exercises given in clear text, a fixed clock.
+#include <cstdlib>
 #include <string>
 #include <vector>
+
+#include <QPixmap>
 
 #include "ScreenFixture.h"
 #include "home/Intro.h"
@@ -62,6 +65,11 @@ protected:
         return values;
     }
     static bool SamePicture(const TImage* a, const TImage* b) { return a->Picture().Image() == b->Picture().Image(); }
+    // Saves the player's screen in PLAYER_SCREENSHOT_DIR, when it is set.
+    void SaveScreen(const char* file) const {
+        if (const char* dir = std::getenv("PLAYER_SCREENSHOT_DIR"))
+            player->grab().save(QString::fromLocal8Bit(dir) + "/" + file);
+    }
 
     TDateTime clock{2024, 3, 14, 9, 30, 0};
     TMainFormEXO* player = nullptr;
