@@ -30,19 +30,12 @@ std::string EightPairs() {
 class MatchingTest : public ChapterTest {
 protected:
     void Show(const std::string& utf8Content) {
-        if (!player->Visible()) player->ShowForm();
-        player->ExoPageControl->SetActivePageIndex(3);
+        OpenPage(3);
         player->ShowExerciseQCC(Ansi(utf8Content.c_str()));
     }
     void Left(int n) { SendClick(player->left_choice[n]); }
     void Right(int k) { SendClick(player->right_Label[k]); }
-    int Check(bool checkOnly = false) {
-        player->ExoChecked = checkOnly ? 1 : 0;
-        player->ExoMark = 0;
-        player->CheckQCC();
-        player->ExoChecked = 0;
-        return player->ExoMark;
-    }
+    int Check(bool checkOnly = false) { return PointsOf(&TMainFormEXO::CheckQCC, checkOnly); }
     // The partner of each left element 1..8 from its hint, with its picture checked:
     // a digit, or "." unpaired.
     std::string Pairs() const {
@@ -66,14 +59,7 @@ protected:
         return "misplaced " + hint;
     }
     // Per left element: "+" right mark, "-" wrong mark, "." none.
-    std::string Marks() const {
-        std::string s;
-        for (int n = 1; n <= 8; ++n) {
-            TImage* mark = player->qcc_mark[n];
-            s += !mark->Visible() ? '.' : SamePicture(mark, player->qcc_true) ? '+' : '-';
-        }
-        return s;
-    }
+    std::string Marks() const { return MarkPattern(player->qcc_mark, player->qcc_true); }
     QColor Pixel(int x, int y) const { return player->QCC_Association->Picture().Image().pixelColor(x, y); }
     // Whether a line of colour k crosses the column x between the rows of left n and right m.
     bool LineCrosses(int x, int n, int m, int k) const {

@@ -13,19 +13,10 @@ const char* const kTwoCorrect = "/#Coche les nombres pairs.#/ /#3#/ /#8#/ /#5#/ 
 class MultipleChoiceTest : public ChapterTest {
 protected:
     void Show(const std::string& utf8Content) {
-        if (!player->Visible()) player->ShowForm();
-        player->ExoPageControl->SetActivePageIndex(0);
+        OpenPage(0);
         player->ShowExerciseQCM(Ansi(utf8Content.c_str()));
     }
-    // Runs the check with the solution (or, checkOnly, as VERIFIER does) and returns
-    // the points it added.
-    int Check(bool checkOnly = false) {
-        player->ExoChecked = checkOnly ? 1 : 0;
-        player->ExoMark = 0;
-        player->CheckQCM();
-        player->ExoChecked = 0;
-        return player->ExoMark;
-    }
+    int Check(bool checkOnly = false) { return PointsOf(&TMainFormEXO::CheckQCM, checkOnly); }
     // Per row 1..8: "x" ticked, "o" shown ticked by the solution (not ticked by the
     // learner), "." neither.
     std::string Ticks() const {

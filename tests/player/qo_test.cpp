@@ -14,27 +14,13 @@ const char* const kBoxesOneAndThree = "[1] /#Le libraire.#/ /#Reçus#/ /##/ /#Re
 class ShortAnswerTest : public ChapterTest {
 protected:
     void Show(const std::string& utf8Content) {
-        if (!player->Visible()) player->ShowForm();
-        player->ExoPageControl->SetActivePageIndex(1);
+        OpenPage(1);
         player->ShowExerciseQO(Ansi(utf8Content.c_str()));
     }
     void Type(int box, const char* utf8) { player->qo_answer[box]->SetText(Ansi(utf8)); }
-    int Check(bool checkOnly = false) {
-        player->ExoChecked = checkOnly ? 1 : 0;
-        player->ExoMark = 0;
-        player->CheckQO();
-        player->ExoChecked = 0;
-        return player->ExoMark;
-    }
+    int Check(bool checkOnly = false) { return PointsOf(&TMainFormEXO::CheckQO, checkOnly); }
     // Per box 1..4: "+" right mark, "-" wrong mark, "." none.
-    std::string Marks() const {
-        std::string m;
-        for (int n = 1; n <= 4; ++n) {
-            TImage* mark = player->qo_img_rep[n];
-            m += !mark->Visible() ? '.' : SamePicture(mark, player->qo_correct) ? '+' : '-';
-        }
-        return m;
-    }
+    std::string Marks() const { return MarkPattern(player->qo_img_rep, player->qo_correct); }
     // The "bravo" as the learner sees it (its panel shown too).
     bool BravoSeen() const { return player->Bravo_qo->isVisible(); }
     std::string Boxes() const {
