@@ -1,5 +1,5 @@
 // The multiple-choice page: showing the choices, the single-answer rule, the hover
-// band, the check with its marks and points, and a chapter played through.
+// band, and the check with its marks and points.
 #include <string>
 
 #include "ChapterFixture.h"
@@ -17,178 +17,101 @@ protected:
         player->ShowExerciseQCM(Ansi(utf8Content.c_str()));
     }
     int Check(bool checkOnly = false) { return PointsOf(&TMainFormEXO::CheckQCM, checkOnly); }
-    // Per row 1..8: "x" ticked, "o" shown ticked by the solution (not ticked by the
-    // learner), "." neither.
-    std::string Ticks() const {
-        std::string t;
+    // Per row: "x" ticked, "o" shown ticked by the solution only, "." neither; then
+    // after a blank, "+" right mark, "-" wrong mark, "." none.
+    std::string Rows() const {
+        std::string ticks, marks;
         for (int n = 1; n <= 8; ++n) {
             const bool hint = player->choix[n]->Hint() == "1";
             const bool picture = SamePicture(player->Image_choix[n], player->qcm_selected);
-            t += hint && picture ? 'x' : picture ? 'o' : hint ? '?' : '.';
+            ticks += hint && picture ? 'x' : picture ? 'o' : hint ? '?' : '.';
+            const bool right = player->juste[n]->Visible(), wrong = player->faux[n]->Visible();
+            marks += right && wrong ? '?' : right ? '+' : wrong ? '-' : '.';
         }
-        return t;
-    }
-    // "+" right mark, "-" wrong mark, "." none, per row.
-    std::string Marks() const {
-        std::string m;
-        for (int n = 1; n <= 8; ++n)
-            m += player->juste[n]->Visible() ? (player->faux[n]->Visible() ? '?' : '+') : player->faux[n]->Visible() ? '-' : '.';
-        return m;
-    }
-    void Tick(std::initializer_list<int> rows) {
-        for (int n : rows) SendClick(player->Label_choix[n]);
+        return ticks + " " + marks;
     }
 };
 
 }  // namespace
 
-TEST_F(MultipleChoiceTest, ShowingChoicesStartsAfresh) {
+TEST_F(MultipleChoiceTest, ChoicesAndTheSingleAnswerRule) {
     Show(kTwoCorrect);
-    Tick({1, 2});
+    SendClick(player->choix[1]);
     Check();
-    ASSERT_TRUE(player->QCMverdict->Visible());
-
-    // Choice 2 is empty: its row stays empty between the others; its flag is kept.
+    // Choice 2 is empty: its row stays empty; its correctness flag does not count, so
+    // the one correct shown choice makes a single-answer question.
     Show("/#Quel nombre est pair ?#/ /#7#/ /##/ /#10#/ /#13#/ /##/ /##/ /##/ /##/ /#0#/ /#1#/ /#1#/ /#x#/");
     EXPECT_EQ(player->qcm_statement->Caption(), "Quel nombre est pair ?");
-    EXPECT_EQ(player->qcm_statement->Width(), 750);
-    for (int n = 1; n <= 8; ++n) {
-        const bool shown = n == 1 || n == 3 || n == 4;
-        EXPECT_EQ(player->Label_choix[n]->Visible(), shown) << n;
-        EXPECT_EQ(player->choix[n]->Visible(), shown) << n;
-        EXPECT_EQ(player->Image_choix[n]->Visible(), shown) << n;
-    }
+    for (int n = 1; n <= 8; ++n)
+        for (TControl* c : std::initializer_list<TControl*>{player->Label_choix[n], player->choix[n], player->Image_choix[n]})
+            EXPECT_EQ(c->Visible(), n == 1 || n == 3 || n == 4) << n;
     EXPECT_EQ(player->Label_choix[3]->Caption(), "10");
-    EXPECT_EQ(player->Label_choix[3]->Top(), player->Label_choix[1]->Top() + 100);
-    EXPECT_EQ(player->Label_choix[2]->Hint(), "1");
     EXPECT_EQ(player->Label_choix[4]->Hint(), "x");
-    EXPECT_EQ(Ticks(), "........");
-    EXPECT_EQ(Marks(), "........");
+    EXPECT_EQ(Rows(), "........ ........");
     EXPECT_FALSE(player->QCMverdict->Visible());
-    // The flag of the empty choice does not count: one correct choice, single answer.
-    EXPECT_EQ(player->QcmSingleAnswer, 1);
     EXPECT_EQ(player->Panel_Text_QCM->Top(), player->qcm_statement->Top() + player->qcm_statement->Height() + 27);
-
-    // An empty content shows no choice, and its check gives no point rather than failing.
+    EXPECT_EQ(player->QcmSingleAnswer, 1);
+    SendClick(player->choix[1]);
+    SendClick(player->Label_choix[3]);
+    SendClick(player->choix[3]);   // the ticked choice stays ticked
+    EXPECT_EQ(Rows(), "..x..... ........");
+    // Two correct choices, or none: each click toggles.
+    for (const char* content : {kTwoCorrect, "/#?#/ /#a#/ /#b#/ /#c#/ /##/ /##/ /##/ /##/ /##/ /#0#/ /#0#/ /#0#/"}) {
+        Show(content);
+        EXPECT_EQ(player->QcmSingleAnswer, 0);
+        for (TLabel* l : {player->choix[1], player->Label_choix[3], player->Label_choix[1]}) SendClick(l);
+        EXPECT_EQ(Rows(), "..x..... ........") << content;
+    }
+    // No choice at all: nothing shown, and no point rather than a division by zero.
     Show("");
-    EXPECT_EQ(player->QcmSingleAnswer, 0);
-    for (int n = 1; n <= 8; ++n) EXPECT_FALSE(player->Label_choix[n]->Visible());
+    EXPECT_FALSE(player->Label_choix[1]->Visible());
     EXPECT_EQ(Check(), 0);
 }
 
-TEST_F(MultipleChoiceTest, SingleAnswerMovesTheTickOtherwiseEachClickToggles) {
-    // One correct choice: a click always leaves exactly the clicked choice ticked.
-    Show("/#Combien font 25 × 4 ?#/ /#90#/ /#100#/ /#104#/ /##/ /##/ /##/ /##/ /##/ /#0#/ /#1#/ /#0#/");
-    SendClick(player->choix[1]);
-    EXPECT_EQ(Ticks(), "x.......");
-    SendClick(player->Label_choix[3]);
-    EXPECT_EQ(Ticks(), "..x.....");
-    SendClick(player->choix[3]);
-    EXPECT_EQ(Ticks(), "..x.....");
-    // Two correct choices, or none: toggles.
-    for (const char* content : {kTwoCorrect, "/#Aucune ?#/ /#a#/ /#b#/ /#c#/ /##/ /##/ /##/ /##/ /##/ /#0#/ /#0#/ /#0#/"}) {
-        SCOPED_TRACE(content);
-        Show(content);
-        EXPECT_EQ(player->QcmSingleAnswer, 0);
-        SendClick(player->choix[1]);
-        SendClick(player->Label_choix[3]);
-        EXPECT_EQ(Ticks(), "x.x.....");
-        SendClick(player->Label_choix[1]);
-        EXPECT_EQ(Ticks(), "..x.....");
-    }
-    // Ticks can still change after the check; the marks stay until the next exercise.
-    Check();
-    const std::string marks = Marks();
-    SendClick(player->Label_choix[3]);
-    EXPECT_EQ(Marks(), marks);
-}
-
-TEST_F(MultipleChoiceTest, HoverBandAndBlueTextFollowTheRow) {
+TEST_F(MultipleChoiceTest, HoverBandAndWhereTheClicksGo) {
     Show(kTwoCorrect);
-    TImage* band = player->qcm_shape_selection;
-    EXPECT_FALSE(band->Visible());
-    // Over the tick box of row 2, the row's text turns blue, not the tick label.
-    SendEnter(player->choix[2]);
-    EXPECT_TRUE(band->Visible());
-    EXPECT_EQ(band->Top(), player->Label_choix[2]->Top() - 6);
-    EXPECT_EQ(band->Left(), 18);
-    EXPECT_EQ(player->Label_choix[2]->Font().Color(), clBlue);
-    EXPECT_EQ(player->choix[2]->Font().Color(), player->choix[1]->Font().Color());
-    SaveScreen("qcm_hover.png");
-    SendLeave(player->choix[2]);
-    EXPECT_FALSE(band->Visible());
-    EXPECT_EQ(player->Label_choix[2]->Font().Color(), clBlack);
-    SendEnter(player->Label_choix[4]);
-    EXPECT_EQ(band->Top(), player->Label_choix[4]->Top() - 6);
-    SendLeave(player->Label_choix[4]);
-    EXPECT_EQ(player->Label_choix[4]->Font().Color(), clBlack);
-    // A click on the row's text or on its tick box reaches the row, never the band.
-    const QPoint onText = player->Label_choix[2]->mapTo(player, QPoint(40, 18));
-    EXPECT_EQ(ClickAt(player, onText.x(), onText.y()), player->Label_choix[2]);
-    const QPoint onBox = player->Image_choix[2]->mapTo(player, QPoint(20, 25));
-    EXPECT_EQ(ClickAt(player, onBox.x(), onBox.y()), player->choix[2]);
-    // The wrong mark struck through a row lets the clicks through to the row.
+    // Over the tick box or the text, the row's text turns blue over the band.
+    ExpectHover(player->choix[2], player->Label_choix[2], player->qcm_shape_selection,
+                {18, player->Label_choix[2]->Top() - 6});
+    ExpectHover(player->Label_choix[4], player->Label_choix[4], player->qcm_shape_selection,
+                {18, player->Label_choix[4]->Top() - 6});
+    EXPECT_EQ(player->choix[2]->Font().Color(), player->choix[1]->Font().Color());   // not the tick label
+    // Clicks on the text, on the tick box and on a wrong mark's stroke reach the row.
     SendClick(player->choix[1]);
     Check();
-    ASSERT_TRUE(player->faux[1]->Visible());
-    const QPoint onStrike = player->faux[1]->mapTo(player, QPoint(100, 1));
-    EXPECT_EQ(player->childAt(onStrike), player->Label_choix[1]);
+    const std::pair<TControl*, TControl*> hits[] = {
+        {player->Label_choix[2], player->Label_choix[2]}, {player->Image_choix[2], player->choix[2]},
+        {player->faux[1], player->Label_choix[1]}};
+    for (const auto& [over, target] : hits) {
+        const QPoint at = over->mapTo(player, QPoint(over->Width() / 2, over->Height() / 2));
+        EXPECT_EQ(player->childAt(at), target) << over->Name();
+    }
 }
 
 TEST_F(MultipleChoiceTest, PointsMarksAndTheSolution) {
-    const struct { const char* tick; int points; const char* ticksAfter; const char* marks; } cases[] = {
-        {".x.x", 10, ".x.x....", ".+.+...."},
-        {".x..", 7, ".x.o....", ".+......"},    // the missed correct choice is shown ticked, unmarked
-        {"xx..", 5, "xx.o....", "-+......"},
-        {"....", 2, ".o.o....", "........"},
-        {"xxxx", 2, "xxxx....", "-+-+...."},
+    // Ticks on the four choices; the rows after the check; the points.
+    const struct { const char* tick; const char* rows; int points; } cases[] = {
+        {".x.x", ".x.x.... .+.+....", 10},
+        {".x..", ".x.o.... .+......", 7},    // the missed one shown ticked, unmarked
+        {"xx..", "xx.o.... -+......", 5},
+        {"....", ".o.o.... ........", 2},    // nothing ticked: 2 right halved
+        {"xxxx", "xxxx.... -+-+....", 2},    // everything ticked: 2 right halved
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.tick);
         Show(kTwoCorrect);
         for (int n = 1; n <= 4; ++n)
-            if (c.tick[n - 1] == 'x') SendClick(player->choix[n]);
-        EXPECT_EQ(Check(), c.points);
-        EXPECT_EQ(Ticks(), c.ticksAfter);
-        EXPECT_EQ(Marks(), c.marks);
+            if (c.tick[n - 1] == 'x') SendClick(player->Label_choix[n]);
+        EXPECT_EQ(Check(), c.points) << c.tick;
+        EXPECT_EQ(Rows(), c.rows) << c.tick;
         EXPECT_TRUE(player->QCMverdict->Visible());
     }
-    // As VERIFIER checks: the ticked choices are marked, nothing more.
+    // As VERIFIER checks: only the ticked choices are marked; the marks stay while the
+    // ticks change.
     Show(kTwoCorrect);
-    Tick({1, 2});
+    SendClick(player->choix[1]);
+    SendClick(player->choix[2]);
     EXPECT_EQ(Check(true), 0);
-    EXPECT_EQ(Ticks(), "xx......");
-    EXPECT_EQ(Marks(), "-+......");
+    SendClick(player->choix[1]);
+    EXPECT_EQ(Rows(), ".x...... -+......");
     EXPECT_FALSE(player->QCMverdict->Visible());
-}
-
-// Two exercises played with the mouse: VERIFIER then CORRIGER, and CORRIGER alone.
-// With PLAYER_SCREENSHOT_DIR set, the checked and corrected screens are saved there.
-TEST_F(MultipleChoiceTest, PlayAChapter) {
-    SetExercises({Exo("N1", 1, "21", kTwoCorrect),
-                  Exo("N1", 1, "22", "/#Quel est le plus grand nombre ?#/ /#3,09#/ /#3,9#/ /#3,19#/ /##/ /##/ /##/"
-                                     " /##/ /##/ /#0#/ /#1#/ /#0#/")});
-    OpenChapter();
-    ASSERT_EQ(ActivePage(), 0);
-    SendClick(player->AfficherNote);
-    Tick({1, 2});
-    SendClick(player->LabelVerification);
-    EXPECT_EQ(Marks(), "-+......");
-    SaveScreen("qcm_verifier.png");
-    SendClick(player->Label_choix[1]);   // untick the wrong one, then correct
-    SendClick(player->LabelCorriger);
-    EXPECT_EQ(Ticks(), ".x.o....");
-    EXPECT_TRUE(player->QCMverdict->Visible() && SamePicture(player->QCMverdict, player->PasMal));
-    EXPECT_TRUE(SamePicture(player->ImgExoNote, player->NoteImage(7)));   // 7 points after VERIFIER
-    SaveScreen("qcm_corriger.png");
-
-    SendClick(player->LabelSuivant);
-    EXPECT_EQ(Marks(), "........");
-    EXPECT_FALSE(player->QCMverdict->Visible());
-    SendClick(player->Label_choix[2]);
-    SendClick(player->LabelCorriger);
-    EXPECT_TRUE(SamePicture(player->QCMverdict, player->ToutBon));
-    EXPECT_EQ(Traced("ExoNote"), std::vector<std::string>({"7", "10"}));
-    EXPECT_EQ(Traced("ExoType"), std::vector<std::string>({"QCM", "QCM"}));
-    EXPECT_EQ(Traced("ExoUseverif"), std::vector<std::string>({"1", "0"}));
 }
