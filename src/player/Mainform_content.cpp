@@ -18,18 +18,6 @@ ParsedContent ShowStatement(TLabel* statement, int width, const AnsiString& cont
 
 } // namespace
 
-void TMainFormEXO::ShowExerciseQCM(AnsiString content) {
-    ShowStatement(qcm_statement, 750, content);
-}
-
-void TMainFormEXO::ShowExerciseQO(AnsiString content) {
-    qo_statement->SetHint(ShowStatement(qo_statement, 750, content, ContentKind::QO).qoKind);
-}
-
-void TMainFormEXO::ShowExerciseQCC(AnsiString content) {
-    ShowStatement(qcc_statement, 750, content);
-}
-
 void TMainFormEXO::ShowExerciseQTRO(AnsiString content) {
     ShowStatement(qtro_statement, 785, content);
 }

@@ -75,6 +75,9 @@ TMainFormEXO::TMainFormEXO() : TForm("MainFormEXO") {
     BuildIndexPage();
     BuildHelpPage();
     BuildPageQB();
+    BuildPageQCM();
+    BuildPageQO();
+    BuildPageQCC();
     BuildMarkingPictures();
     BuildNotShownCover();
     WireCommands();

@@ -2,6 +2,7 @@
 // The exercise player: one screen that owns both database connections and every
 // dataset of the program, the table of contents, the eight exercise pages, the
 // commands of the left column and the help pages.
+#include <array>
 #include <memory>
 
 #include "platform/Ado.h"
@@ -19,6 +20,10 @@ public:
 private:
     TDataSet* dataSet_ = nullptr;
 };
+
+// Components numbered _1 to _N of a page, at indexes 1..N (index 0 stays null).
+template <class T, int N = 8>
+using Numbered = std::array<T*, N + 1>;
 
 class TMainFormEXO : public TForm {
 public:
@@ -139,7 +144,44 @@ public:
     TImage* qb_faux_vrai = nullptr;
     TImage* qb_faux_faux = nullptr;
 
-    // Verdict and info pictures of the pages (made by BuildMarkingPictures).
+    // Multiple-choice page (made by BuildPageQCM). Row N: tick box Image_choix_N under
+    // its click label choix_N (Hint "1" ticked), text Label_choix_N (Hint "1" correct),
+    // right mark juste_N, wrong mark faux_N.
+    TPanel* Panel_Text_QCM = nullptr;
+    Numbered<TImage> Image_choix{}, juste{};
+    Numbered<TLabel> choix{}, Label_choix{};
+    Numbered<TShape> faux{};
+    TImage *qcm_unselected = nullptr, *qcm_selected = nullptr;
+    TImage* qcm_shape_selection = nullptr;  // hover band
+
+    // Short-answer page (made by BuildPageQO). Each box's Hint is its expected answer.
+    TPanel* Panel_Text_QO = nullptr;
+    Numbered<TLabeledEdit, 4> qo_answer{};
+    Numbered<TImage, 4> qo_img_rep{};
+    TPanel* Panel_answer_QO = nullptr;
+    TImage* Label_title_answer_QO = nullptr;
+    TLabel* qo_right_main_answer = nullptr;
+    Numbered<TLabel, 4> qo_right_answer{};  // 1 and 2 on the answer panel, 3 and 4 on the page
+    TImage* Bravo_qo = nullptr;             // Hint: blinks left
+    TPanel* Panel6 = nullptr;               // the page's picture store
+    TImage *qo_correct = nullptr, *qo_incorrect = nullptr;
+    TImage *Imq_title_answer_QO = nullptr, *Imq_title_answers_QO = nullptr;
+    TTimer* TimerBravo = nullptr;
+
+    // Matching page (made by BuildPageQCC). left_Label_N Hint: expected right number;
+    // left_choice_N Hint: chosen right number ("0" or "": none); right_Label_N Hint "N";
+    // right_select_image Hint: the selected element ("0": none), its side by its Left.
+    TLabel* LabelFormatQCC = nullptr;
+    TPanel* Panel_Text_QCC = nullptr;
+    Numbered<TLabel> left_Label{}, left_choice{}, right_choice{}, right_Label{};
+    Numbered<TImage> left_image{}, right_image{}, qcc_mark{};
+    TImage *QCC_Association = nullptr, *QCC_Association_empty = nullptr;
+    TImage *qcc_empty = nullptr, *qcc_assign = nullptr, *right_select_image = nullptr;
+    TImage *qcc_true = nullptr, *qcc_false = nullptr;
+    TShape* qcc_shape_selection = nullptr;
+
+    // Verdict and info pictures of the pages (made by BuildMarkingPictures; those of
+    // the multiple-choice and matching pages by their pages).
     TImage *QCMverdict = nullptr, *QCCverdict = nullptr, *QTROverdict = nullptr,
            *QTRCverdict = nullptr, *QMRverdict = nullptr, *QMTverdict = nullptr;
     TImage *QTROInfoNote = nullptr, *QTRCInfoNote = nullptr, *QMRInfoNote = nullptr,
@@ -265,6 +307,26 @@ public:
     void qb_selection_click(TObject* Sender);
     void CheckQB();
     void ShowExercisePicture();
+    // Multiple choice.
+    void ResetQCM();
+    void TextEnter(TObject* Sender);
+    void TextExit(TObject* Sender);
+    void qcm_select(TObject* Sender);
+    void CheckQCM();
+    // Short answer.
+    void CheckQO();
+    void TimerBravoTimer(TObject* Sender = nullptr);
+    void qo_answer_1Click(TObject* Sender = nullptr);
+    void qo_answer_1KeyUp(TObject* Sender, int& Key, int Shift);
+    // Matching.
+    void qcc_Left_Click(TObject* Sender);
+    void qcc_Right_Click(TObject* Sender);
+    void qcc_TextEnter(TObject* Sender);
+    void qcc_TextExit(TObject* Sender);
+    void QCC_AssociationMouseMove(TObject* Sender, int Shift, int X, int Y);
+    void CheckQCC();
+    void ShowSolutionQCC();
+    void ReplayPairQCC(TLabel* leftLabel);
 
     // ---- Commands and help ------------------------------------------------------
     void LeftEnter(TObject* Sender);
@@ -296,6 +358,12 @@ private:
     // Made with the true-or-false page and the marking.
     void BuildPageQB();
     void BuildMarkingPictures();
+    void BuildPageQCM();
+    void BuildPageQO();
+    void BuildPageQCC();
+    // Matching: no pair, no mark, no selection; the pair lines drawn anew.
+    void ClearPairsQCC();
+    void RedrawPairsQCC();
     // The store picture that a command face or banner takes.
     TImage* StoreImage(const AnsiString& name, int left, int top);
     // The word over the page area that follows the pages (Mainform_sequence.cpp).

@@ -26,7 +26,10 @@ AnsiString TraceLaterText() {
 
 void TMainFormEXO::RunCheckOfPage(int pageNumber) {
     switch (pageNumber) {
+    case 1: CheckQCM(); break;
+    case 2: CheckQO(); break;
     case kTrueFalsePage: CheckQB(); break;
+    case 4: CheckQCC(); break;
     // The checks of the other pages join here as their pages come.
     default: break;
     }
@@ -147,8 +150,6 @@ void TMainFormEXO::BuildMarkingPictures() {
         int top, height;
         const char* picture;
     } places[] = {
-        {&QCMverdict, TabSheet1, "QCMverdict", 432, std::max(33, bannerHeight), nullptr},
-        {&QCCverdict, TabSheet4, "QCCverdict", 424, std::max(41, bannerHeight), nullptr},
         {&QTROverdict, TabSheet5, "QTROverdict", 556, std::max(41, bannerHeight), nullptr},
         {&QTRCverdict, TabSheet6, "QTRCverdict", 556, std::max(41, bannerHeight), nullptr},
         {&QMRverdict, TabSheet7, "QMRverdict", 556, std::max(41, bannerHeight), nullptr},

@@ -1,8 +1,11 @@
 #pragma once
 // The player with a chapter of chosen exercises: the learner Paul in Mathematiques
 // CM1, a programme of a few chapters, the exercises given in clear text, a fixed clock.
+#include <cstdlib>
 #include <string>
 #include <vector>
+
+#include <QPixmap>
 
 #include "ScreenFixture.h"
 #include "home/Intro.h"
@@ -52,6 +55,22 @@ protected:
         player->Label_Index_OKClick();
     }
 
+    // The player shown on an exercise page, as the loader leaves it before the page's
+    // show routine.
+    void OpenPage(int index) {
+        if (!player->Visible()) player->ShowForm();
+        player->ExoPageControl->SetActivePageIndex(index);
+    }
+    // Runs a page's check with the solution (checkOnly: as VERIFIER runs it) and returns
+    // the points it added.
+    int PointsOf(void (TMainFormEXO::*check)(), bool checkOnly = false) {
+        player->ExoChecked = checkOnly ? 1 : 0;
+        player->ExoMark = 0;
+        (player->*check)();
+        player->ExoChecked = 0;
+        return player->ExoMark;
+    }
+
     AnsiString Counter() const { return player->NbExo->Caption(); }
     int ActivePage() const { return player->ExoPageControl->ActivePageIndex(); }
     std::vector<DbRow> TraceRows() const { return ReadRows(data->TraceDb(), "SELECT * FROM TraceExo ORDER BY rowid"); }
@@ -62,6 +81,30 @@ protected:
         return values;
     }
     static bool SamePicture(const TImage* a, const TImage* b) { return a->Picture().Image() == b->Picture().Image(); }
+    // The marks 1..N of a page: "+" showing the right mark, "-" another, "." hidden.
+    template <size_t S>
+    static std::string MarkPattern(const std::array<TImage*, S>& marks, const TImage* right) {
+        std::string pattern;
+        for (size_t n = 1; n < S; ++n)
+            pattern += !marks[n]->Visible() ? '.' : SamePicture(marks[n], right) ? '+' : '-';
+        return pattern;
+    }
+    // Hovering `over` shows the frame or band at `place` and colours `text` blue; leaving
+    // hides it and gives the text its colour back.
+    static void ExpectHover(QWidget* over, TLabel* text, const QWidget* frame, QPoint place) {
+        const TColor colour = text->Font().Color();
+        SendEnter(over);
+        EXPECT_TRUE(!frame->isHidden() && frame->pos() == place) << frame->x() << "," << frame->y();
+        EXPECT_EQ(text->Font().Color(), clBlue);
+        SendLeave(over);
+        EXPECT_TRUE(frame->isHidden());
+        EXPECT_EQ(text->Font().Color(), colour);
+    }
+    // Saves the player's screen in PLAYER_SCREENSHOT_DIR, when it is set.
+    void SaveScreen(const char* file) const {
+        if (const char* dir = std::getenv("PLAYER_SCREENSHOT_DIR"))
+            player->grab().save(QString::fromLocal8Bit(dir) + "/" + file);
+    }
 
     TDateTime clock{2024, 3, 14, 9, 30, 0};
     TMainFormEXO* player = nullptr;
