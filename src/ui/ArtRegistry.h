@@ -40,5 +40,8 @@ void RegisterHomeArt(Registry& r);
 void RegisterLetterArt(Registry& r);
 void RegisterIdentificationArt(Registry& r);
 void RegisterPlayerArt(Registry& r);
+void RegisterOptionsArt(Registry& r);
+void RegisterHistoryArt(Registry& r);
+void RegisterGoodbyeArt(Registry& r);
 
 }  // namespace art
