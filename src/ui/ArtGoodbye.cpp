@@ -38,18 +38,24 @@ void DrawRainbow(QPainter& p, const QSize& size) {
     const qreal band = 17;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
+    // Each band is a ring; the picture shows only its upper part.
     for (int i = 0; i < 7; ++i) {
-        const qreal r = 312 - i * band;
-        p.setPen(QPen(bands[i], band + 0.6, Qt::SolidLine, Qt::FlatCap));
-        p.setBrush(Qt::NoBrush);
-        p.drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), 0, 180 * 16);
+        const qreal r = 320 - i * band;
+        QPainterPath ring;
+        ring.addEllipse(centre, r, r);
+        ring.addEllipse(centre, r - band - 0.6, r - band - 0.6);
+        p.fillPath(ring, bands[i]);
     }
     p.restore();
     DrawCloud(p, QPointF(centre.x() - 262, 222), 36);
     DrawCloud(p, QPointF(centre.x() + 262, 222), 36);
-    DrawCaption(p, QStringLiteral("Bravo pour ton travail !"), QRectF(centre.x() - 180, 142, 360, 44), 40,
-                Qt::white, kInk, 5.5);
-    DrawCaption(p, QStringLiteral("Reviens vite !"), QRectF(centre.x() - 150, 198, 300, 34), 32, kSun, kInk, 5);
+    // Outlined without a shadow: the rainbow behind already sets them off.
+    DrawOutlined(p, FittedText(QStringLiteral("Bravo pour ton travail !"), Font(QStringLiteral("Arial"), 28),
+                               QRectF(centre.x() - 180, 142, 360, 44)),
+                 Qt::white, kInk, 4.5, false);
+    DrawOutlined(p, FittedText(QStringLiteral("Reviens vite !"), Font(QStringLiteral("Arial"), 30),
+                               QRectF(centre.x() - 150, 198, 300, 34)),
+                 kSun, kInk, 4.5, false);
     DrawSparkle(p, QPointF(60, 40), 10, kCream);
     DrawSparkle(p, QPointF(size.width() - 64, 52), 8, kCream);
     DrawStar(p, QPointF(110, 110), 11, kSun, 12);
