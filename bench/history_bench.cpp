@@ -5,16 +5,11 @@
 #include <string>
 #include <vector>
 
-#include <QApplication>
-#include <benchmark/benchmark.h>
-
+#include "BenchScreens.h"
 #include "DataFolder.h"
 #include "home/Historique.h"
 #include "home/HistoryReport.h"
-#include "home/Intro.h"
-#include "home/Screens.h"
 #include "platform/DateTime.h"
-#include "platform/Dialogs.h"
 
 namespace {
 
@@ -46,16 +41,6 @@ struct LargeTrace {
         ExecSql(folder->TraceDb(), sql);
     }
 };
-
-void StartScreens() {
-    InstallDialogHooks(DialogHooks{.message = [](const AnsiString&) {},
-                                   .dialog = [](const AnsiString&, TMsgDlgType, int) { return 1; },
-                                   .input = {},
-                                   .openUrl = [](const AnsiString&) {},
-                                   .modal = [](TForm&) {}});
-    CreateScreens();
-    StartForm->ShowForm();   // start-up: data folder, connections
-}
 
 void CheckReport(benchmark::State& state) {
     const AnsiString text = HistoriqueForm->Histo->Text();
@@ -97,14 +82,5 @@ static void BM_ReportLinesOnly(benchmark::State& state) {
 BENCHMARK(BM_ReportLinesOnly)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly();
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    LargeTrace data;
-    StartScreens();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    DestroyScreens();
-    ClearDialogHooks();
-    return 0;
+    return RunScreenBenchmarks<LargeTrace>(argc, argv);
 }
