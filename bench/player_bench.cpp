@@ -3,13 +3,8 @@
 #include <memory>
 #include <string>
 
-#include <QApplication>
-#include <benchmark/benchmark.h>
-
+#include "BenchScreens.h"
 #include "DataFolder.h"
-#include "home/Intro.h"
-#include "home/Screens.h"
-#include "platform/Dialogs.h"
 #include "player/ContentCodec.h"
 #include "player/Mainform_exo.h"
 
@@ -62,16 +57,6 @@ struct LargeLevel {
     }
 };
 
-void StartScreens() {
-    InstallDialogHooks(DialogHooks{.message = [](const AnsiString&) {},
-                                   .dialog = [](const AnsiString&, TMsgDlgType, int) { return 1; },
-                                   .input = {},
-                                   .openUrl = [](const AnsiString&) {},
-                                   .modal = [](TForm&) {}});
-    CreateScreens();
-    StartForm->ShowForm();   // start-up: data folder, connections, learner CM1
-}
-
 }  // namespace
 
 // The table of contents as the show builds it: load the tree, count per chapter.
@@ -112,14 +97,5 @@ static void BM_UnscrambleAndParseRecord(benchmark::State& state) {
 BENCHMARK(BM_UnscrambleAndParseRecord)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    LargeLevel data;
-    StartScreens();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    DestroyScreens();
-    ClearDialogHooks();
-    return 0;
+    return RunScreenBenchmarks<LargeLevel>(argc, argv);
 }

@@ -75,18 +75,11 @@ TIdentification::TIdentification() : TForm("Identification") {
     GivePrenom->SetBounds(88, 464, 425, 37);
     GivePrenom->Hide();
 
-    ok = MakePicture(Panel1, "ok", "o1", 472, 509);
-    LabelOK = CommandLabel(Panel1, "LabelOK", ok);
-    o1 = MakePicture(Panel1, "o1", "o1", 0, 0, ok->Width(), ok->Height());
-    o2 = MakePicture(Panel1, "o2", "o2", 0, 0, ok->Width(), ok->Height());
-    o1->Hide();
-    o2->Hide();
-
-    annuler = MakePicture(Panel1, "annuler", "v1", 312, 509);
-    LabelAnnuler = CommandLabel(Panel1, "LabelAnnuler", annuler);
-    v1 = MakePicture(Panel1, "v1", "v1", 0, 0, annuler->Width(), annuler->Height());
-    v2 = MakePicture(Panel1, "v2", "v2", 0, 0, annuler->Width(), annuler->Height());
-    for (TControl* c : std::initializer_list<TControl*>{annuler, LabelAnnuler, v1, v2}) c->Hide();
+    std::tie(ok, LabelOK, o1, o2) = MakePictureButton(Panel1, {"ok", "LabelOK", "o1", "o2"}, "o1", "o2", 472, 509);
+    std::tie(annuler, LabelAnnuler, v1, v2) =
+        MakePictureButton(Panel1, {"annuler", "LabelAnnuler", "v1", "v2"}, "v1", "v2", 312, 509);
+    annuler->Hide();
+    LabelAnnuler->Hide();
     LabelAnnuler->SetEnabled(false);
 
     OnShow = [this](TObject* s) { FormShow(s); };

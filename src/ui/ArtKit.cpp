@@ -87,6 +87,20 @@ void DrawHoverGlow(QPainter& p, const QPainterPath& path, int rings, int alphaSt
     }
 }
 
+void DrawCard(QPainter& p, const QRectF& r, qreal radius, const QColor& fill, const QColor& border,
+              qreal borderWidth) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath card;
+    card.addRoundedRect(r, radius, radius);
+    p.fillPath(card.translated(0, 3), QColor(0, 0, 0, 55));
+    p.fillPath(card, fill);
+    p.setPen(QPen(border, borderWidth));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(card);
+    p.restore();
+}
+
 void DrawBody(QPainter& p, const QRectF& r, qreal radius, const QColor& base, bool hover) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);

@@ -55,6 +55,10 @@ void DrawCaption(QPainter& p, const QString& text, const QRectF& box, qreal px,
                  const QString& family = QStringLiteral("Arial"),
                  Qt::Alignment align = Qt::AlignCenter);
 
+// A light card with a soft shadow and a coloured border.
+void DrawCard(QPainter& p, const QRectF& r, qreal radius, const QColor& fill, const QColor& border,
+              qreal borderWidth);
+
 // A rounded glossy body; the hovered one is lighter and glows in yellow.
 // The yellow glow of a hovered face: `rings` strokes around the path, brighter inside.
 void DrawHoverGlow(QPainter& p, const QPainterPath& path, int rings, int alphaStep);

@@ -41,5 +41,8 @@ void RegisterLetterArt(Registry& r);
 void RegisterIdentificationArt(Registry& r);
 void RegisterPlayerArt(Registry& r);
 void RegisterChoicePagesArt(Registry& r);
+void RegisterOptionsArt(Registry& r);
+void RegisterHistoryArt(Registry& r);
+void RegisterGoodbyeArt(Registry& r);
 
 }  // namespace art

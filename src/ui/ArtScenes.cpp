@@ -26,20 +26,6 @@ QPainterPath Rounded(const QRectF& r, qreal radius) {
     return path;
 }
 
-// A light card with a soft shadow and a coloured border.
-void DrawCard(QPainter& p, const QRectF& r, qreal radius, const QColor& fill, const QColor& border,
-              qreal borderWidth) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPainterPath card = Rounded(r, radius);
-    p.fillPath(card.translated(0, 3), QColor(0, 0, 0, 55));
-    p.fillPath(card, fill);
-    p.setPen(QPen(border, borderWidth));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(card);
-    p.restore();
-}
-
 // Text written left to right in a row of colours.
 void DrawRainbowText(QPainter& p, const QString& text, const QFont& font, QPointF baseline) {
     static const QColor colors[] = {kCoral, kOrange, QColor(0xE0, 0x9A, 0x00), kGrass, kSky, kGrape, kPink};

@@ -48,7 +48,8 @@ public:
     Catalogue() {
         for (auto registerScreen : {art::RegisterHomeArt, art::RegisterLetterArt,
                                     art::RegisterIdentificationArt, art::RegisterPlayerArt,
-                                    art::RegisterChoicePagesArt})
+                                    art::RegisterChoicePagesArt, art::RegisterOptionsArt,
+                                    art::RegisterHistoryArt, art::RegisterGoodbyeArt})
             registerScreen(*this);
     }
     void Add(const std::string& name, QSize size, const QColor& surface, art::DrawFn draw) override {

@@ -26,6 +26,18 @@ TLabel* CommandLabel(TControl* parent, const AnsiString& name, const TImage* fac
     return HotLabel(parent, name, face->Left(), face->Top(), face->Width(), face->Height());
 }
 
+std::tuple<TImage*, TLabel*, TImage*, TImage*> MakePictureButton(
+    TControl* parent, const PictureButtonNames& names, const AnsiString& normalArt,
+    const AnsiString& hoveredArt, int left, int top) {
+    TImage* face = MakePicture(parent, names.face, normalArt, left, top);
+    TLabel* label = CommandLabel(parent, names.label, face);
+    TImage* normal = MakePicture(parent, names.normal, normalArt, 0, 0, face->Width(), face->Height());
+    TImage* hovered = MakePicture(parent, names.hovered, hoveredArt, 0, 0, face->Width(), face->Height());
+    normal->Hide();
+    hovered->Hide();
+    return {face, label, normal, hovered};
+}
+
 TLabel* TextLabel(TControl* parent, const AnsiString& name, int left, int top, const AnsiString& font,
                   int px, int style, TColor colour, const AnsiString& caption) {
     auto* label = new TLabel(parent, name);

@@ -151,10 +151,14 @@ TEST_F(HomeCommandsTest, EachCommandOpensItsScreenWhichItsOwnCommandCloses) {
             return;
         }
         EXPECT_FALSE(f.isHidden()) << "the home screen stays behind";
-        TLabel* close = &form == OptionForm ? OptionForm->LabelFermer
-                        : &form == HistoriqueForm ? HistoriqueForm->LabelFermer : Abientot->LabelFermer;
-        QWidget* hit = ClickAt(&form, CentreOnForm(close).x(), CentreOnForm(close).y());
-        if (hit == close && form.isHidden()) closedBy.push_back(close->Caption());
+        // OK of the options and of the history; the goodbye screen closes at a click on
+        // the window itself.
+        TControl* close = &form == OptionForm ? static_cast<TControl*>(OptionForm->LabelOK)
+                          : &form == HistoriqueForm ? static_cast<TControl*>(HistoriqueForm->LabelOK)
+                                                    : static_cast<TControl*>(Abientot);
+        const QPoint at = close == &form ? QPoint(60, 480) : CentreOnForm(close);
+        QWidget* hit = ClickAt(&form, at.x(), at.y());
+        if (hit == close && form.isHidden()) closedBy.push_back(close->Name());
     };
     for (TLabel* command : {f.LabelOptions, f.LabelHistorique, f.LabelTravailler}) SendClick(command);
     EXPECT_TRUE(panelsHidden);
@@ -166,7 +170,7 @@ TEST_F(HomeCommandsTest, EachCommandOpensItsScreenWhichItsOwnCommandCloses) {
     SendClick(f.LabelQuitter);
     EXPECT_EQ(modalForms, (std::vector<AnsiString>{OptionForm->Name(), HistoriqueForm->Name(),
                                                    MainFormEXO->Name(), Abientot->Name()}));
-    EXPECT_EQ(closedBy, (std::vector<AnsiString>(3, "FERMER")));
+    EXPECT_EQ(closedBy, (std::vector<AnsiString>{"LabelOK", "LabelOK", "Abientot"}));
     EXPECT_TRUE(f.isHidden());
 }
 

@@ -439,6 +439,26 @@ TEST_F(FormsTest, ShowingAndClosingScreens) {
     EXPECT_EQ(events, (Events{"show", "close", "show"}));
 }
 
+TEST_F(FormsTest, MemoReadsBackShortAndLongTextsAsGiven) {
+    auto* memo = new TMemo(form.get(), "memo");
+    memo->SetText("un\rdeux\ntrois\r\n\tquatre");
+    EXPECT_EQ(memo->Text(), "un\r\ndeux\r\ntrois\r\n\tquatre");
+    EXPECT_EQ(memo->Lines().Count(), 4);
+    // A report of thousands of lines, blank ones and accented ones among them.
+    AnsiString text;
+    TStringList lines;
+    for (int i = 0; i < 5000; ++i) {
+        const AnsiString line = i % 7 == 0 ? AnsiString() : "  " + IntToStr(i) + ".\t" + Utf8ToAnsi("écoulé");
+        lines.Add(line);
+        text += (i ? "\r\n" : "") + line;
+    }
+    memo->SetText(text);
+    EXPECT_EQ(memo->Text(), text);
+    EXPECT_EQ(memo->Lines().Items(), lines.Items());
+    memo->SetLines(lines);
+    EXPECT_EQ(memo->Lines().Items(), lines.Items());
+}
+
 class MainScreen : public TForm {
 public:
     MainScreen() : TForm("MainScreen") {

@@ -22,7 +22,8 @@ const Names kLevels = {"CP", "CE1", "CE2", "CM1", "CM2", "6e", "5e", "4e", "3e"}
 const Names kTwinStems = {"ImageOptions", "ImageHistorique", "ImageTravailler", "ImageQuitter", "ImageRetour",
                           "ImageVerification", "ImageCorriger", "ImageSuivant", "web_quillombre_education_",
                           "changer_", "image_previous_", "image_sommaire_", "jump_", "Help_Button_", "ImageJEU_",
-                          "Img_Index_OK_", "aide_close_", "o", "v", "yes_"};
+                          "Img_Index_OK_", "aide_close_", "o", "v", "yes_", "options_v", "histo_v",
+                          "histo_o"};
 
 // Every picture a screen asks for.
 Names ScreenNames() {
@@ -31,7 +32,11 @@ Names ScreenNames() {
                    "ImageHint_Exit", "ImageHint_Verification", "ImageHint_Correction", "ImageHint_Next",
                    "ImageHint_Help", "ImageHint_Jeu", "hint_jump", "hint_previous", "hint_sommaire",
                    "Titre_MATIERE_MATH", "Titre_MATIERE_FRANCAIS", "TableMatieres", "ToutBon", "PasMal", "info_note",
-                   "qb_img_select", "qb_img_unselect", "qb_bravo", "qb_faux_vrai", "qb_faux_faux"};
+                   "qb_img_select", "qb_img_unselect", "qb_bravo", "qb_faux_vrai", "qb_faux_faux",
+                   "options_titre", "options_entete", "options_deco_1", "options_deco_2", "histo_titre",
+                   "histo_cahier", "fin_titre", "fin_arc_en_ciel", "fin_trophee", "fin_pingouin", "fin_ballon",
+                   "fin_jardin"};
+    for (int n = 1; n <= 7; ++n) names.push_back("soleil_" + std::to_string(n));
     for (const auto& s : kTwinStems) names.insert(names.end(), {s + "1", s + "2"});
     for (const auto& l : kLevels) names.insert(names.end(), {"Classe" + l, "player_Classe" + l});
     for (int m = 0; m <= 10; ++m) names.push_back("Note" + std::to_string(m));
@@ -77,6 +82,7 @@ TEST(Artwork, SizesTheLayoutsRelyOn) {
         {"hint_sommaire", {762, 49}},   {"TableMatieres", {833, 617}},   {"ToutBon", {737, 57}},
         {"PasMal", {737, 57}},          {"qb_bravo", {737, 57}},         {"qb_faux_vrai", {737, 57}},
         {"qb_faux_faux", {737, 57}},    {"qb_img_select", {41, 46}},     {"qb_img_unselect", {41, 46}},
+        {"fin_titre", {537, 65}},       {"soleil_1", {81, 81}},          {"soleil_7", {81, 81}},
     };
     for (const auto& [name, size] : sizes) EXPECT_EQ(ArtworkSize(name), size) << name;
     for (int m = 0; m <= 10; ++m) EXPECT_EQ(ArtworkSize("Note" + std::to_string(m)), QSize(161, 157));
@@ -149,9 +155,10 @@ TEST(Artwork, TwinsAndPicturesOfOneKindAllDiffer) {
     EXPECT_NE(Artwork("qb_img_select"), Artwork("qb_img_unselect"));
     std::vector<Names> groups = {{"ToutBon", "PasMal", "qb_bravo", "qb_faux_vrai", "qb_faux_faux"},
                                  {"HintImageOptions", "HintImageHistorique", "HintImageTravailler", "HintImageQuitter"},
-                                 {}, {}};
+                                 {}, {}, {}};
     for (int m = 0; m <= 10; ++m) groups[2].push_back("Note" + std::to_string(m));
     for (const auto& l : kLevels) groups[3].push_back("Classe" + l);
+    for (int n = 1; n <= 7; ++n) groups[4].push_back("soleil_" + std::to_string(n));
     for (const auto& group : groups)
         for (size_t i = 0; i < group.size(); ++i)
             for (size_t j = i + 1; j < group.size(); ++j)

@@ -1,0 +1,33 @@
+#pragma once
+// What every benchmark of the screens starts with: a Qt application without a
+// display, a data folder of the benchmark's making, the eight screens created as the
+// entry routine creates them, dialogs answered silently, and the home screen's
+// start-up run in that folder.
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include "home/Intro.h"
+#include "home/Screens.h"
+#include "platform/Dialogs.h"
+
+// Runs the benchmarks of the program on the data folder that `Data` lays out and keeps
+// until the screens are gone.
+template <typename Data>
+int RunScreenBenchmarks(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Data data;
+    InstallDialogHooks(DialogHooks{.message = [](const AnsiString&) {},
+                                   .dialog = [](const AnsiString&, TMsgDlgType, int) { return 1; },
+                                   .input = {},
+                                   .openUrl = [](const AnsiString&) {},
+                                   .modal = [](TForm&) {}});
+    CreateScreens();
+    StartForm->ShowForm();   // start-up: data folder, connections, learner
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    DestroyScreens();
+    ClearDialogHooks();
+    return 0;
+}
