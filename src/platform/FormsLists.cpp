@@ -7,6 +7,8 @@
 #include <QListWidget>
 #include <QMouseEvent>
 
+#include "FormsSelection.h"
+
 // ---------------------------------------------------------------------------
 // TListBox
 
@@ -15,7 +17,7 @@ constexpr int kAnsiRole = Qt::UserRole + 1;
 }
 
 TListBox::TListBox(TControl* parent, const AnsiString& name)
-    : TControl(parent, name), list_(new QListWidget(this)) {
+    : TControl(parent, name), list_(new KeepSelection<QListWidget>(this)) {
     color_ = clWhite;
     SetColor(clWhite);
     resize(121, 97);

@@ -3,6 +3,8 @@
 
 #include <QTreeWidget>
 
+#include "FormsSelection.h"
+
 // ---------------------------------------------------------------------------
 // TTreeView, TTreeNode
 
@@ -57,7 +59,7 @@ void TTreeNode::Collapse() {
 bool TTreeNode::Selected() const { return tree_ && tree_->Selected() == this; }
 
 TTreeView::TTreeView(TControl* parent, const AnsiString& name)
-    : TControl(parent, name), tree_(new QTreeWidget(this)) {
+    : TControl(parent, name), tree_(new KeepSelection<QTreeWidget>(this)) {
     color_ = clWhite;
     SetColor(clWhite);
     resize(121, 97);
