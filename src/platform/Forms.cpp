@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
 namespace {
 
@@ -268,6 +269,34 @@ void TControl::resizeEvent(QResizeEvent* e) {
     if (inner_) inner_->setGeometry(rect());
 }
 
+void TControl::KeepUncovered(const std::vector<TControl*>& controls) {
+    for (TControl* c : controls) {
+        uncovered_.emplace_back(c);
+        c->installEventFilter(this);
+    }
+    CutAway();
+}
+
+// The control shows all of itself but what the controls it keeps uncovered take.
+void TControl::CutAway() {
+    if (uncovered_.empty()) return;
+    QWidget* window = this->window();
+    const QPoint origin = mapTo(window, QPoint(0, 0));
+    QRegion shown(rect());
+    for (const QPointer<TControl>& c : uncovered_) {
+        if (!c || !c->isVisibleTo(window)) continue;
+        const QRegion area = c->mask().isEmpty() ? QRegion(c->rect()) : c->mask();
+        shown -= area.translated(c->mapTo(window, QPoint(0, 0)) - origin);
+    }
+    if (shown == QRegion(rect())) clearMask();
+    else setMask(shown);
+}
+
+void TControl::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    CutAway();
+}
+
 void TControl::paintEvent(QPaintEvent*) {
     if (!PaintsBackground()) return;
     QPainter p(this);
@@ -402,6 +431,19 @@ void TControl::ForwardEventsOf(QWidget* inner) {
 }
 
 bool TControl::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::Move:
+    case QEvent::Resize:
+        for (const QPointer<TControl>& c : uncovered_)
+            if (c == watched) {
+                CutAway();
+                break;
+            }
+        break;
+    default: break;
+    }
     if (forwarding_ || !inner_ || !isEnabled()) return false;
     if (watched == mouseTarget_) {
         auto mouse = [&] { return static_cast<QMouseEvent*>(event); };

@@ -99,6 +99,10 @@ public:
 
     void Repaint() { repaint(); }
     void BringToFront() { raise(); }
+    // Controls of the same form that this one, standing over them, must leave seen and
+    // clickable: while they show, it is cut away where they lie (for a control without
+    // a mask of its own).
+    void KeepUncovered(const std::vector<TControl*>& controls);
 
     // ParentColor / ParentFont: a control follows its parent's colour and font until
     // its own are set (edits, lists and trees start with their own white colour).
@@ -122,6 +126,7 @@ protected:
     virtual void StateChanged();
     void paintEvent(QPaintEvent* e) override;     // fills with Color unless transparent
     void resizeEvent(QResizeEvent* e) override;   // a wrapped widget covers the control
+    void showEvent(QShowEvent* e) override;
     virtual bool PaintsBackground() const { return false; }
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -168,6 +173,8 @@ private:
     bool parentColor_ = true, parentFont_ = true, inheritingFont_ = false;
     bool forwarding_ = false;
     QWidget* mouseTarget_ = nullptr;
+    std::vector<QPointer<TControl>> uncovered_;
+    void CutAway();
     void FontChanged();
     void PropagateColor();
     void PropagateFont();

@@ -58,7 +58,10 @@ TMainFormEXO::TMainFormEXO() : TForm("MainFormEXO") {
     BuildPageQB();
     BuildMarkingPictures();
     WireCommands();
+    // The mark badge stands over the frame; the commands it would hide stay above it.
     PanelNote->BringToFront();
+    PanelNote->KeepUncovered({label_close_sommaire, HelpTab1, HelpTab2, HelpTab3, HelpTab4,
+                              HelpTab5, PanelExoHelpButton});
     Border->BringToFront();
 }
 

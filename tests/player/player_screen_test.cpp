@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include <QTreeWidget>
 #include <sqlite3.h>
 
 #include "ChapterFixture.h"
@@ -276,7 +277,52 @@ TEST_F(PlayerTest, DataSourceAndFrame) {
         EXPECT_FALSE(name.intersects(QRect(yes->mapTo(player, QPoint(0, 0)), yes->size())));
 }
 
+// A click in the empty part of the tree keeps the entry: its count line and OUVRIR agree.
+TEST_F(PlayerTest, ClickingTheEmptyPartOfTheTreeKeepsTheEntry) {
+    ShowStandard();
+    auto* view = player->IndexTree->findChild<QTreeWidget*>();
+    const auto items = view->findItems("Les grands nombres", Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(items.size(), 1);
+    ClickOn(view->viewport(), view->visualItemRect(items[0]).center());
+    const AnsiString count = player->NbExoChap->Caption();
+    ASSERT_EQ(count, Ansi("Nombre d'exercices liés à cette entrée: 5"));
+    ClickOn(view->viewport(), QPoint(100, view->viewport()->height() - 5));
+    EXPECT_EQ(player->NbExoChap->Caption(), count);
+    SendClick(player->Label_Index_OK);
+    EXPECT_EQ(player->ThisChapter->Caption(), "Les grands nombres");
+    EXPECT_EQ(Counter(), "1/5");
+}
+
 // ---- Commands and help --------------------------------------------------------------
+
+// With the mark and the full-marks pictures shown, every control of every page can be
+// clicked; the X of the table of contents and the help tabs stand over the badge.
+TEST_F(PlayerTest, ControlsStayReachableWhileTheMarkIsShown) {
+    SetExercises(TrueFalseChapter(2));
+    OpenChapter();
+    SendClick(player->qb_label_true);
+    SendClick(player->LabelCorriger);
+    SendClick(player->AfficherNote);
+    player->yes_timer->Fire();
+    ASSERT_TRUE(player->PanelNote->isVisible() && player->yes_1->isVisible());
+    SendClick(player->jump_label);
+    for (int page : {2, 8, 9}) {
+        player->ExoPageControl->SetActivePageIndex(page);
+        EXPECT_EQ(CoveredControls(player), std::vector<AnsiString>{}) << page;
+    }
+    auto clickCentre = [&](TControl* c) { return ClickOn(c, c->rect().center()) == c; };
+    SendClick(player->label_sommaire);
+    TLabel* x = player->label_close_sommaire;
+    const QPoint underX = player->PanelNote->mapFrom(player, x->mapTo(player, x->rect().center()));
+    EXPECT_TRUE(clickCentre(x));
+    EXPECT_EQ(ActivePage(), 2);
+    SendClick(player->LabelExoHelpButton);
+    EXPECT_TRUE(clickCentre(player->Label6));
+    EXPECT_EQ(player->HelpMemo->Text(), player->Memo5->Text());
+    // Back on the exercise the badge shows where the X was.
+    SendClick(player->Label_Close_Aide);
+    EXPECT_TRUE(player->PanelNote->mask().contains(underX));
+}
 
 TEST_F(PlayerTest, RetourClosesAndJeuxOpensTheGamesModally) {
     player->ShowForm();

@@ -70,10 +70,12 @@ void ScreenTest::SendLeave(QWidget* w) {
 }
 
 namespace {
-void SendButton(QWidget* w, QEvent::Type type, Qt::MouseButtons buttons) {
-    QPointF local(w->width() / 2.0, w->height() / 2.0);
+void SendButton(QWidget* w, QEvent::Type type, Qt::MouseButtons buttons, QPointF local) {
     QMouseEvent event(type, local, w->mapToGlobal(local), Qt::LeftButton, buttons, Qt::NoModifier);
     QApplication::sendEvent(w, &event);
+}
+void SendButton(QWidget* w, QEvent::Type type, Qt::MouseButtons buttons) {
+    SendButton(w, type, buttons, QPointF(w->width() / 2.0, w->height() / 2.0));
 }
 }  // namespace
 
@@ -91,7 +93,30 @@ void ScreenTest::SendDoubleClick(QWidget* w) {
 QWidget* ScreenTest::ClickAt(TForm* form, int x, int y) {
     QWidget* hit = form->childAt(x, y);
     if (!hit) hit = form;
+    const QPointF local = hit->mapFrom(form, QPoint(x, y));
     SendEnter(hit);
-    SendClick(hit);
+    SendButton(hit, QEvent::MouseButtonPress, Qt::LeftButton, local);
+    SendButton(hit, QEvent::MouseButtonRelease, Qt::NoButton, local);
     return hit;
+}
+
+std::vector<AnsiString> ScreenTest::CoveredControls(TForm* form) {
+    if (!form->isVisible()) return {"(screen not shown)"};
+    std::vector<AnsiString> covered;
+    for (TControl* c : form->findChildren<TControl*>()) {
+        const bool input = dynamic_cast<TEdit*>(c) || dynamic_cast<TMemo*>(c) ||
+                           dynamic_cast<TListBox*>(c) || dynamic_cast<TComboBox*>(c) ||
+                           dynamic_cast<TTreeView*>(c) || dynamic_cast<TButtonControl*>(c) ||
+                           dynamic_cast<TButton*>(c);
+        if (!input && !c->OnClick && !c->OnDblClick && !c->OnMouseDown) continue;
+        if (!c->isVisible() || c->width() <= 0 || c->height() <= 0) continue;
+        QWidget* hit = form->childAt(c->mapTo(form, c->rect().center()));
+        if (hit != c && !c->isAncestorOf(hit)) covered.push_back(c->Name());
+    }
+    return covered;
+}
+
+QWidget* ScreenTest::ClickOn(QWidget* w, QPoint local) {
+    const QPoint p = w->mapTo(w->window(), local);
+    return ClickAt(static_cast<TForm*>(w->window()), p.x(), p.y());
 }
