@@ -196,15 +196,20 @@ public:
     void SetAlignment(TAlignment a);
     bool Layout_Center() const { return vcenter_; }
     void SetLayoutCenter(bool v);                  // vertical centring
+    // A text wider than the label is shown cut, with "…" at its end (one line only).
+    bool EndEllipsis() const { return ellipsis_; }
+    void SetEndEllipsis(bool v);
     void SetCaption(const AnsiString& c) override;
     void AdjustSize();                             // applies AutoSize now
+    AnsiString ShownText() const;                  // the caption as the label shows it
+    int TextWidth(const AnsiString& text) const;   // in the label's font
 protected:
     void StateChanged() override;
     void BoundsChanged() override;
     void paintEvent(QPaintEvent* e) override;
 private:
     bool transparent_ = false, autoSize_ = true, wordWrap_ = false, vcenter_ = false;
-    bool adjusting_ = false;
+    bool ellipsis_ = false, adjusting_ = false;
     TAlignment alignment_ = TAlignment::LeftJustify;
 };
 

@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "TextFit.h"
+
 namespace {
 
 // Drawing text the way labels and panels do.
@@ -32,6 +34,16 @@ void TLabel::SetAutoSize(bool v) { autoSize_ = v; AdjustSize(); }
 void TLabel::SetWordWrap(bool v) { wordWrap_ = v; AdjustSize(); update(); }
 void TLabel::SetAlignment(TAlignment a) { alignment_ = a; update(); }
 void TLabel::SetLayoutCenter(bool v) { vcenter_ = v; update(); }
+void TLabel::SetEndEllipsis(bool v) { ellipsis_ = v; update(); }
+
+AnsiString TLabel::ShownText() const {
+    if (!ellipsis_ || wordWrap_) return caption_;
+    return FitText(caption_, width(), [this](const AnsiString& s) { return TextWidth(s); });
+}
+
+int TLabel::TextWidth(const AnsiString& text) const {
+    return QFontMetrics(font_.ToQFont()).horizontalAdvance(ToQString(text));
+}
 
 void TLabel::SetCaption(const AnsiString& c) {
     if (c == caption_) return;
@@ -77,7 +89,7 @@ void TLabel::paintEvent(QPaintEvent*) {
     p.setPen(isEnabled() ? ToQColor(font_.Color()) : QColor(128, 128, 128));
     int flags = AlignFlags(alignment_) | (vcenter_ ? Qt::AlignVCenter : Qt::AlignTop);
     if (wordWrap_) flags |= Qt::TextWordWrap;
-    p.drawText(rect(), flags, ToQString(caption_));
+    p.drawText(rect(), flags, ToQString(ShownText()));
 }
 
 // ---------------------------------------------------------------------------

@@ -140,14 +140,19 @@ void TMainFormEXO::BuildFrame() {
 
     MainFrame = MakePanel(this, "MainFrame", 248, 120, 934, 835, kFrameColour);
 
+    // The title and the name share the top line: each is cut with "…" rather than run
+    // into the other (the title's width is set with its text, PlaceChapterTitle).
     ThisChapter = TextLabel(MainFrame, "ThisChapter", 24, 10, "Arial Narrow", 32, 0, clNavy,
                             Utf8ToAnsi("Répond à la question suivante"));
+    FixedLabel(ThisChapter, 24, 10, 306, ThisChapter->Height(), TAlignment::LeftJustify);
+    ThisChapter->SetEndEllipsis(true);
 
     // The name ends left of the full-marks pictures and the mark badge, which stand
     // over the frame's top right.
     Apprenant = FixedLabel(
         TextLabel(MainFrame, "Apprenant", 0, 0, "Arial Narrow", 26, fsBold, clNavy, ""), 346, 14,
         250, 32, TAlignment::RightJustify);
+    Apprenant->SetEndEllipsis(true);
 
     ExoPageControl = new TPageControl(MainFrame, "ExoPageControl");
     ExoPageControl->SetBounds(24, 56, 833, 641);
