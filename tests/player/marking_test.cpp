@@ -63,9 +63,11 @@ TEST_F(MarkingTest, VerifierOnTrueOrFalseShowsTheFullCheck) {
     Verify();
     EXPECT_TRUE(player->verdict_qb->Visible() && SamePicture(player->verdict_qb, player->qb_bravo));
     EXPECT_EQ(player->ExoMark, 9);   // -1 and the 10 points
-    // Another VERIFIER checks again; it does not correct.
+    // Another VERIFIER checks again; it does not correct, and the help says so.
     Verify();
     EXPECT_TRUE(TraceRows().empty());
+    EXPECT_NE(player->Memo3->Text().find(Ansi("un second clic vérifie de nouveau sans corriger")),
+              AnsiString::npos);
     Correct();
     EXPECT_TRUE(BadgeIs(10));
     ExpectCorrected(player->ToutBon);
