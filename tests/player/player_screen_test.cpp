@@ -110,6 +110,15 @@ TEST_F(PlayerTest, SelectingEntriesShowsTheirCounts) {
     player->ShowForm();
     player->IndexTree->ClickNode(Node("Tout"));
     EXPECT_EQ(player->Nb_Child_Exo->Caption(), "Nombre d'exercices des 5 sous-chapitres : 4");
+
+    // Real clicks: one on an entry, one in the empty part, which keeps the entry, so
+    // that its count line and OUVRIR agree.
+    auto* view = player->IndexTree->findChild<QTreeWidget*>();
+    ClickOn(view->viewport(), view->visualItemRect(view->topLevelItem(0)->child(0)->child(0)).center());
+    ClickOn(view->viewport(), QPoint(100, view->viewport()->height() - 5));
+    EXPECT_EQ(player->NbExoChap->Caption(), Ansi("Nombre d'exercices liés à cette entrée: 1"));
+    SendClick(player->Label_Index_OK);
+    EXPECT_EQ(player->ThisChapter->Caption(), "Un");
 }
 
 TEST_F(PlayerTest, OpeningRequiresAnEntryWithItsOwnExercises) {
@@ -277,23 +286,40 @@ TEST_F(PlayerTest, DataSourceAndFrame) {
         EXPECT_FALSE(name.intersects(QRect(yes->mapTo(player, QPoint(0, 0)), yes->size())));
 }
 
-// A click in the empty part of the tree keeps the entry: its count line and OUVRIR agree.
-TEST_F(PlayerTest, ClickingTheEmptyPartOfTheTreeKeepsTheEntry) {
-    ShowStandard();
-    auto* view = player->IndexTree->findChild<QTreeWidget*>();
-    const auto items = view->findItems("Les grands nombres", Qt::MatchExactly | Qt::MatchRecursive);
-    ASSERT_EQ(items.size(), 1);
-    ClickOn(view->viewport(), view->visualItemRect(items[0]).center());
-    const AnsiString count = player->NbExoChap->Caption();
-    ASSERT_EQ(count, Ansi("Nombre d'exercices liés à cette entrée: 5"));
-    ClickOn(view->viewport(), QPoint(100, view->viewport()->height() - 5));
-    EXPECT_EQ(player->NbExoChap->Caption(), count);
-    SendClick(player->Label_Index_OK);
-    EXPECT_EQ(player->ThisChapter->Caption(), "Les grands nombres");
-    EXPECT_EQ(Counter(), "1/5");
-}
-
 // ---- Commands and help --------------------------------------------------------------
+
+// The chapter title and the learner's name share the top line: a long title is cut
+// with "…" before the name, a long name within its box; neither covers the other.
+TEST_F(PlayerTest, LongTitlesAndNamesDoNotCoverEachOther) {
+    const std::string longTitle =
+        "Proportionnalité, pourcentages et échelles dans les problèmes de la vie courante";
+    ::SetProgramme(data->ExosDb(), "Mathematiques", "CM1", "[N1] Les fractions\n[N2] " + longTitle);
+    SetExercises({Exo("N1", 2, "1", "/#Vrai ?#//#1#/"), Exo("N2", 2, "2", "/#Vrai ?#//#1#/")});
+    const struct { const char* name; const char* title; bool titleCut, nameCut; } cases[] = {
+        {"Paul", "Les fractions", false, false},
+        {"Paul", longTitle.c_str(), true, false},
+        {"Marie-Christine-Alexandra De La Tour", longTitle.c_str(), true, true},
+    };
+    // Shown cut: a beginning of the text, then "…".
+    const auto cut = [](const TLabel* l) {
+        const AnsiString shown = l->ShownText();
+        return !shown.empty() && shown.back() == '\x85' && l->Caption().rfind(shown.substr(0, shown.size() - 1), 0) == 0;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name + std::string(" / ") + c.title);
+        StartForm->SetLearnerName(Ansi(c.name));
+        player->ShowForm();
+        Open(c.title);
+        const TLabel *title = player->ThisChapter, *name = player->Apprenant;
+        EXPECT_EQ(title->Caption(), Ansi(c.title));
+        EXPECT_EQ(cut(title), c.titleCut);
+        EXPECT_EQ(cut(name), c.nameCut);
+        const int nameWidth = name->TextWidth(name->ShownText());
+        EXPECT_LE(nameWidth, name->Width());
+        EXPECT_LT(title->Left() + title->TextWidth(title->ShownText()),
+                  name->Left() + name->Width() - nameWidth);
+    }
+}
 
 // With the mark and the full-marks pictures shown, every control of every page can be
 // clicked; the X of the table of contents and the help tabs stand over the badge.
