@@ -39,6 +39,7 @@ TEST_F(IdentificationTest, FirstRunAsksForTheLearnerThenSelectsIt) {
         Ok();
         refusals.push_back(Identification->GivePrenom->Caption());
         stayedOpen = stayedOpen && Shown() && Identification->GivePrenom->Visible();
+        EXPECT_EQ(CoveredControls(Identification), std::vector<AnsiString>{}) << "with its message";
         Type("  ", 4);
         Ok();
         refusals.push_back(Identification->GivePrenom->Caption());
