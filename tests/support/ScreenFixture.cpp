@@ -103,7 +103,10 @@ QWidget* ScreenTest::ClickAt(TForm* form, int x, int y) {
 std::vector<AnsiString> ScreenTest::CoveredControls(TForm* form) {
     if (!form->isVisible()) return {"(screen not shown)"};
     std::vector<AnsiString> covered;
-    for (TControl* c : form->findChildren<TControl*>()) {
+    // TControl has no meta-object of its own: every widget is looked at.
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        auto* c = dynamic_cast<TControl*>(w);
+        if (!c) continue;
         const bool input = dynamic_cast<TEdit*>(c) || dynamic_cast<TMemo*>(c) ||
                            dynamic_cast<TListBox*>(c) || dynamic_cast<TComboBox*>(c) ||
                            dynamic_cast<TTreeView*>(c) || dynamic_cast<TButtonControl*>(c) ||
