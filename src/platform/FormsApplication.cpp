@@ -103,9 +103,10 @@ void TForm::Close() {
     if (!self) return;
     hide();
     // A hidden window gets no more leave events: its controls under the mouse are left
-    // now, innermost first, so that they are at rest when the screen shows again.
-    const QList<TControl*> controls = findChildren<TControl*>();
-    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+    // now, innermost first, so that they are at rest when the screen shows again (every
+    // widget is looked at: TControl has no meta-object for findChildren to tell it by).
+    const QList<QWidget*> widgets = findChildren<QWidget*>();
+    for (auto it = widgets.rbegin(); it != widgets.rend(); ++it) {
         if (!(*it)->testAttribute(Qt::WA_UnderMouse)) continue;
         (*it)->setAttribute(Qt::WA_UnderMouse, false);
         QEvent leave(QEvent::Leave);
