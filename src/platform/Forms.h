@@ -270,11 +270,14 @@ public:
     void SetBevelOuter(TBevelCut b) { bevel_ = b; update(); }
     bool ShowCaption() const { return showCaption_; }
     void SetShowCaption(bool v) { showCaption_ = v; update(); }
+    // ParentBackground: the panel does not fill itself; what lies under it shows.
+    bool ParentBackground() const { return parentBackground_; }
+    void SetParentBackground(bool v) { parentBackground_ = v; update(); }
 protected:
     void paintEvent(QPaintEvent* e) override;
 private:
     TBevelCut bevel_ = TBevelCut::Raised;
-    bool showCaption_ = true;
+    bool showCaption_ = true, parentBackground_ = false;
 };
 
 class TGroupBox : public TControl {

@@ -250,7 +250,7 @@ TPanel::TPanel(TControl* parent, const AnsiString& name) : TControl(parent, name
 
 void TPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), ToQColor(color_));
+    if (!parentBackground_) p.fillRect(rect(), ToQColor(color_));
     if (bevel_ != TBevelCut::None) {
         QColor light(255, 255, 255), dark(128, 128, 128);
         if (bevel_ == TBevelCut::Lowered) std::swap(light, dark);

@@ -58,10 +58,11 @@ TMainFormEXO::TMainFormEXO() : TForm("MainFormEXO") {
     BuildPageQB();
     BuildMarkingPictures();
     WireCommands();
-    // The mark badge stands over the frame; the commands it would hide stay above it.
+    // The mark badge stands over the frame; the commands and the help text it would
+    // hide stay above it.
     PanelNote->BringToFront();
     PanelNote->KeepUncovered({label_close_sommaire, HelpTab1, HelpTab2, HelpTab3, HelpTab4,
-                              HelpTab5, PanelExoHelpButton});
+                              HelpTab5, PanelExoHelpButton, HelpMemo});
     Border->BringToFront();
 }
 
@@ -187,10 +188,15 @@ void TMainFormEXO::BuildFrame() {
     yes_2 = MakePicture(MainFrame, "yes_2", "yes_2", 600, 10);
     yes_2->Hide();
 
+    // Only the badge shows, over whatever page is active; it takes no clicks, so that
+    // what lies under it stays in reach.
     PanelNote = MakePanel(this, "PanelNote", 938, 140, 161, 157, kFrameColour);
+    PanelNote->SetParentBackground(true);
+    PanelNote->setAttribute(Qt::WA_TransparentForMouseEvents);
     ImgExoNote = new TImage(PanelNote, "ImgExoNote");
     ImgExoNote->SetBounds(0, 0, 161, 157);
     ImgExoNote->SetCenter(true);
+    ImgExoNote->SetTransparent(true);
     PanelNote->Hide();
 
     yes_timer = new TTimer(this, "yes_timer");
