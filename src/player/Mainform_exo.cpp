@@ -183,9 +183,12 @@ void TMainFormEXO::BuildFrame() {
     // The round button stands over the corner of the pages: only the disc shows.
     PanelExoHelpButton->setMask(QRegion(0, 0, 74, 74, QRegion::Ellipse));
 
+    // Keyed pictures: only the drawing shows over the page below.
     yes_1 = MakePicture(MainFrame, "yes_1", "yes_1", 600, 10);
+    yes_1->SetTransparent(true);
     yes_1->Hide();
     yes_2 = MakePicture(MainFrame, "yes_2", "yes_2", 600, 10);
+    yes_2->SetTransparent(true);
     yes_2->Hide();
 
     // Only the badge shows, over whatever page is active; it takes no clicks, so that
