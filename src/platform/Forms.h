@@ -99,6 +99,10 @@ public:
 
     void Repaint() { repaint(); }
     void BringToFront() { raise(); }
+    // Controls of the same form that this one, standing over them, must leave seen and
+    // clickable: while they show, it is cut away where they lie (for a control without
+    // a mask of its own).
+    void KeepUncovered(const std::vector<TControl*>& controls);
 
     // ParentColor / ParentFont: a control follows its parent's colour and font until
     // its own are set (edits, lists and trees start with their own white colour).
@@ -122,6 +126,7 @@ protected:
     virtual void StateChanged();
     void paintEvent(QPaintEvent* e) override;     // fills with Color unless transparent
     void resizeEvent(QResizeEvent* e) override;   // a wrapped widget covers the control
+    void showEvent(QShowEvent* e) override;
     virtual bool PaintsBackground() const { return false; }
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -168,6 +173,8 @@ private:
     bool parentColor_ = true, parentFont_ = true, inheritingFont_ = false;
     bool forwarding_ = false;
     QWidget* mouseTarget_ = nullptr;
+    std::vector<QPointer<TControl>> uncovered_;
+    void CutAway();
     void FontChanged();
     void PropagateColor();
     void PropagateFont();
@@ -189,15 +196,20 @@ public:
     void SetAlignment(TAlignment a);
     bool Layout_Center() const { return vcenter_; }
     void SetLayoutCenter(bool v);                  // vertical centring
+    // A text wider than the label is shown cut, with "…" at its end (one line only).
+    bool EndEllipsis() const { return ellipsis_; }
+    void SetEndEllipsis(bool v);
     void SetCaption(const AnsiString& c) override;
     void AdjustSize();                             // applies AutoSize now
+    AnsiString ShownText() const;                  // the caption as the label shows it
+    int TextWidth(const AnsiString& text) const;   // in the label's font
 protected:
     void StateChanged() override;
     void BoundsChanged() override;
     void paintEvent(QPaintEvent* e) override;
 private:
     bool transparent_ = false, autoSize_ = true, wordWrap_ = false, vcenter_ = false;
-    bool adjusting_ = false;
+    bool ellipsis_ = false, adjusting_ = false;
     TAlignment alignment_ = TAlignment::LeftJustify;
 };
 
@@ -258,11 +270,14 @@ public:
     void SetBevelOuter(TBevelCut b) { bevel_ = b; update(); }
     bool ShowCaption() const { return showCaption_; }
     void SetShowCaption(bool v) { showCaption_ = v; update(); }
+    // ParentBackground: the panel does not fill itself; what lies under it shows.
+    bool ParentBackground() const { return parentBackground_; }
+    void SetParentBackground(bool v) { parentBackground_ = v; update(); }
 protected:
     void paintEvent(QPaintEvent* e) override;
 private:
     TBevelCut bevel_ = TBevelCut::Raised;
-    bool showCaption_ = true;
+    bool showCaption_ = true, parentBackground_ = false;
 };
 
 class TGroupBox : public TControl {

@@ -46,8 +46,9 @@ const char* const kHelpGeneral =
     "Le bouton [VERIFIER] signale les réponses justes et les réponses fausses sans donner "
     "la solution : il est encore temps de modifier ses réponses. Le bouton [CORRIGER] "
     "affiche la solution et attribue une note sur 10. Une vérification avant la correction "
-    "coûte en général un point, et la note de 10/10 n'est alors plus possible (sauf pour "
-    "les questions vrai ou faux).";
+    "coûte en général un point, et la note de 10/10 n'est alors plus possible. Les "
+    "questions vrai ou faux font exception : [VERIFIER] y donne le verdict (et la bonne "
+    "réponse quand aucune n'a été choisie), et la note ne dépend pas de la vérification.";
 
 const char* const kHelpKinds =
     "Les exercices pouvant être proposés sont de divers types:\n"
@@ -92,7 +93,9 @@ const char* const kHelpNavigation =
     "VERIFIER\n"
     "Le bouton [VERIFIER] indique ce qui est juste et ce qui est faux, sans montrer la "
     "solution. Les réponses peuvent encore être modifiées. Un second clic sur [VERIFIER] "
-    "corrige l'exercice.\n"
+    "corrige l'exercice. Pour les questions vrai ou faux, [VERIFIER] donne le verdict (et "
+    "la bonne réponse quand aucune n'a été choisie) ; un second clic vérifie de nouveau "
+    "sans corriger : seul [CORRIGER] donne alors la note.\n"
     "\n"
     "CORRIGER\n"
     "Le bouton [CORRIGER] montre la solution et calcule la note, de 0 à 10. La commande "

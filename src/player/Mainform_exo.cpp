@@ -81,7 +81,11 @@ TMainFormEXO::TMainFormEXO() : TForm("MainFormEXO") {
     BuildMarkingPictures();
     BuildNotShownCover();
     WireCommands();
+    // The mark badge stands over the frame; the commands and the help text it would
+    // hide stay above it.
     PanelNote->BringToFront();
+    PanelNote->KeepUncovered({label_close_sommaire, HelpTab1, HelpTab2, HelpTab3, HelpTab4,
+                              HelpTab5, PanelExoHelpButton, HelpMemo});
     Border->BringToFront();
 }
 
@@ -163,14 +167,19 @@ void TMainFormEXO::BuildFrame() {
 
     MainFrame = MakePanel(this, "MainFrame", 248, 120, 934, 835, kFrameColour);
 
+    // The title and the name share the top line: each is cut with "…" rather than run
+    // into the other (the title's width is set with its text, PlaceChapterTitle).
     ThisChapter = TextLabel(MainFrame, "ThisChapter", 24, 10, "Arial Narrow", 32, 0, clNavy,
                             Utf8ToAnsi("Répond à la question suivante"));
+    FixedLabel(ThisChapter, 24, 10, 306, ThisChapter->Height(), TAlignment::LeftJustify);
+    ThisChapter->SetEndEllipsis(true);
 
     // The name ends left of the full-marks pictures and the mark badge, which stand
     // over the frame's top right.
     Apprenant = FixedLabel(
         TextLabel(MainFrame, "Apprenant", 0, 0, "Arial Narrow", 26, fsBold, clNavy, ""), 346, 14,
         250, 32, TAlignment::RightJustify);
+    Apprenant->SetEndEllipsis(true);
 
     ExoPageControl = new TPageControl(MainFrame, "ExoPageControl");
     ExoPageControl->SetBounds(24, 56, 833, 641);
@@ -200,15 +209,23 @@ void TMainFormEXO::BuildFrame() {
     // The round button stands over the corner of the pages: only the disc shows.
     PanelExoHelpButton->setMask(QRegion(0, 0, 74, 74, QRegion::Ellipse));
 
+    // Keyed pictures: only the drawing shows over the page below.
     yes_1 = MakePicture(MainFrame, "yes_1", "yes_1", 600, 10);
+    yes_1->SetTransparent(true);
     yes_1->Hide();
     yes_2 = MakePicture(MainFrame, "yes_2", "yes_2", 600, 10);
+    yes_2->SetTransparent(true);
     yes_2->Hide();
 
+    // Only the badge shows, over whatever page is active; it takes no clicks, so that
+    // what lies under it stays in reach.
     PanelNote = MakePanel(this, "PanelNote", 938, 140, 161, 157, kFrameColour);
+    PanelNote->SetParentBackground(true);
+    PanelNote->setAttribute(Qt::WA_TransparentForMouseEvents);
     ImgExoNote = new TImage(PanelNote, "ImgExoNote");
     ImgExoNote->SetBounds(0, 0, 161, 157);
     ImgExoNote->SetCenter(true);
+    ImgExoNote->SetTransparent(true);
     PanelNote->Hide();
 
     yes_timer = new TTimer(this, "yes_timer");

@@ -1,5 +1,7 @@
 // The table of contents: loading the programme of the subject and level, counting the
 // exercises of each chapter, selecting an entry and opening a chapter.
+#include <algorithm>
+
 #include "home/Intro.h"
 #include "platform/Dialogs.h"
 #include "player/ChapterIndex.h"
@@ -10,6 +12,14 @@ namespace {
 
 AnsiString DataOf(const TTreeNode* node) {
     return node && node->HasData() ? node->Data() : AnsiString();
+}
+
+// The chapter title ends a little before the text of the learner's name, which is
+// right-aligned in its box; a longer title is shown cut with "…".
+void PlaceChapterTitle(TLabel& title, const TLabel& name) {
+    constexpr int kGap = 16;
+    const int nameLeft = name.Left() + name.Width() - name.TextWidth(name.ShownText());
+    title.SetWidth(std::max(0, nameLeft - kGap - title.Left()));
 }
 
 } // namespace
@@ -153,6 +163,7 @@ void TMainFormEXO::Label_Index_OKClick(TObject*) {
             return;
         }
         ThisChapter->SetCaption(node->Text());
+        PlaceChapterTitle(*ThisChapter, *Apprenant);
         const AnsiString code = EntryChapterCode(DataOf(node));
         Table_Exos->SetSQLText(NarrowQueryToChapter(Table_Exos->SQLText(), code));
 

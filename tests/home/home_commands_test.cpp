@@ -125,6 +125,7 @@ TEST_F(HomeCommandsTest, PanelsOpenCloseAndShowTheirCommandsWhole) {
     EXPECT_EQ(hit, f.panel_liste_classes);
     SendClick(f.changer_liste_apprenant);
     EXPECT_EQ(f.childAt(CentreOnForm(f.Label4)), f.Label4);
+    EXPECT_EQ(CoveredControls(&f), std::vector<AnsiString>{});
     SendClick(f.Label4);
     EXPECT_EQ(f.panel_liste_eleves->Height(), 170);
 

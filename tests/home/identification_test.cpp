@@ -46,6 +46,7 @@ TEST_F(IdentificationTest, OnlyAValidOkClosesAndTheNameIsSavedAsTypedThenSelecte
             Ok();
             EXPECT_TRUE(Shown() && Identification->GivePrenom->Visible()) << name;
             EXPECT_EQ(Identification->GivePrenom->Caption(), error) << name;
+            EXPECT_EQ(CoveredControls(Identification), std::vector<AnsiString>{}) << "with its message";
         }
         // No cancel is offered, and a close asked by the window system is refused.
         EXPECT_FALSE(Identification->annuler->Visible() || Identification->LabelAnnuler->Visible());

@@ -1,6 +1,7 @@
 // The learner panel, the subject-and-level panel and what a choice sets on the player.
 #include <fstream>
 
+#include <QListWidget>
 #include <gtest/gtest.h>
 
 #include "ScreenFixture.h"
@@ -194,6 +195,28 @@ TEST_F(LearnersTest, EachSubjectAndLevelEntrySetsItsTableCaptionAndPictures) {
     }
     EXPECT_NE(PictureOf(h.ClasseCP), PictureOf(h.ClasseCM1));
     EXPECT_NE(PictureOf(h.titre_math), PictureOf(h.titre_francais));
+}
+
+// A click in the empty part of a list keeps its entry: SUPPRIMER removes the learner
+// clicked before, the subject and level stay those clicked.
+TEST_F(LearnersTest, ClickingTheEmptyPartOfAListKeepsItsEntry) {
+    StartWith({"Anna@Mathematiques CP", "Paul@Mathematiques CM1"});
+    SendClick(StartForm->changer_liste);
+    for (TListBox* list : {StartForm->Liste_prenoms, StartForm->Liste_matieres}) {
+        auto* view = list->findChild<QListWidget*>();
+        view->scrollToBottom();
+        const QRect last = view->visualItemRect(view->item(list->Count() - 1));
+        ClickOn(view->viewport(), last.center());
+        ASSERT_EQ(list->ItemIndex(), list->Count() - 1) << list->Name();
+        ASSERT_LT(last.bottom() + 4, view->viewport()->height()) << list->Name();
+        ClickOn(view->viewport(), QPoint(last.center().x(), last.bottom() + 4));
+        EXPECT_EQ(list->ItemIndex(), list->Count() - 1) << list->Name();
+    }
+    EXPECT_EQ(StartForm->Level, "6e");
+    EXPECT_EQ(StartForm->LearnerName, "Paul");
+    SendClick(StartForm->Label7);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(LearnerFile(), "Anna@Mathematiques CP\r\n");
 }
 
 // ---------------------------------------------------------------- the name picture

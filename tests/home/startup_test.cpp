@@ -38,6 +38,10 @@ TEST_F(StartupTest, EightScreensExistOnceWithTheHomeScreenAsMainWindow) {
         EXPECT_EQ(Application->Forms()[i], screens[i]) << "creation order " << i;
         EXPECT_FALSE(screens[i]->isVisible()) << "no screen is shown when created";
         EXPECT_EQ(screens[i]->size(), i < 7 ? QSize(1192, 966) : QSize(620, 100)) << i;
+        // Shown as laid out, every command and input can be clicked.
+        screens[i]->show();
+        EXPECT_EQ(CoveredControls(screens[i]), std::vector<AnsiString>{}) << i;
+        screens[i]->hide();
     }
     EXPECT_EQ(Application->MainForm(), StartForm);
 }

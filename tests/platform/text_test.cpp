@@ -17,6 +17,7 @@
 #include "Errors.h"
 #include "Files.h"
 #include "Text.h"
+#include "TextFit.h"
 #include "Unprivileged.h"
 
 namespace fs = std::filesystem;
@@ -120,6 +121,20 @@ TEST(TextLines, SplitOnAnyLineEndAndSortedListsIgnoreCase) {
     EXPECT_EQ(list.IndexOf("ZOE"), 3);
     EXPECT_EQ(list.IndexOf("nobody"), -1);
     EXPECT_THROW(list.Delete(7), Exception);
+}
+
+// Ten pixels a character, "…" included.
+TEST(TextFit, KeepsTheLongestBeginningThatFitsWithAnEllipsis) {
+    const auto tenEach = [](const AnsiString& s) { return static_cast<int>(s.size()) * 10; };
+    const struct { const char* text; int width; const char* shown; } cases[] = {
+        {"Les angles", 100, "Les angles"},    // fits exactly
+        {"Les angles", 99, "Les angl\x85"},
+        {"Les angles", 59, "Les\x85"},        // no blank before the ellipsis
+        {"Les angles", 10, "\x85"},
+        {"Les angles", 9, ""},
+        {"", 0, ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FitText(c.text, c.width, tenEach), c.shown) << c.width;
 }
 
 TEST(TextFiles, SaveWritesWindows1252WithCrLfAndLoadAcceptsUtf8) {

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include <QTreeWidget>
+#include <sqlite3.h>
+
 #include "ChapterFixture.h"
 #include "LockedDatabase.h"
 #include "games/Jeux.h"
@@ -109,6 +112,15 @@ TEST_F(PlayerTest, SelectingEntriesShowsTheirCounts) {
     player->ShowForm();
     player->IndexTree->ClickNode(Node("Tout"));
     EXPECT_EQ(player->Nb_Child_Exo->Caption(), "Nombre d'exercices des 5 sous-chapitres : 4");
+
+    // Real clicks: one on an entry, one in the empty part, which keeps the entry, so
+    // that its count line and OUVRIR agree.
+    auto* view = player->IndexTree->findChild<QTreeWidget*>();
+    ClickOn(view->viewport(), view->visualItemRect(view->topLevelItem(0)->child(0)->child(0)).center());
+    ClickOn(view->viewport(), QPoint(100, view->viewport()->height() - 5));
+    EXPECT_EQ(player->NbExoChap->Caption(), Ansi("Nombre d'exercices liés à cette entrée: 1"));
+    SendClick(player->Label_Index_OK);
+    EXPECT_EQ(player->ThisChapter->Caption(), "Un");
 }
 
 TEST_F(PlayerTest, OpeningRequiresAnEntryWithItsOwnExercises) {
@@ -285,6 +297,74 @@ TEST_F(PlayerTest, Frame) {
 }
 
 // ---- Commands and help --------------------------------------------------------------
+
+// The chapter title and the learner's name share the top line: a long title is cut
+// with "…" before the name, a long name within its box; neither covers the other.
+TEST_F(PlayerTest, LongTitlesAndNamesDoNotCoverEachOther) {
+    const std::string longTitle =
+        "Proportionnalité, pourcentages et échelles dans les problèmes de la vie courante";
+    ::SetProgramme(data->ExosDb(), "Mathematiques", "CM1", "[N1] Les fractions\n[N2] " + longTitle);
+    SetExercises({Exo("N1", 2, "1", "/#Vrai ?#//#1#/"), Exo("N2", 2, "2", "/#Vrai ?#//#1#/")});
+    const struct { const char* name; const char* title; bool titleCut, nameCut; } cases[] = {
+        {"Paul", "Les fractions", false, false},
+        {"Paul", longTitle.c_str(), true, false},
+        {"Marie-Christine-Alexandra De La Tour", longTitle.c_str(), true, true},
+    };
+    // Shown cut: a beginning of the text, then "…".
+    const auto cut = [](const TLabel* l) {
+        const AnsiString shown = l->ShownText();
+        return !shown.empty() && shown.back() == '\x85' && l->Caption().rfind(shown.substr(0, shown.size() - 1), 0) == 0;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name + std::string(" / ") + c.title);
+        StartForm->SetLearnerName(Ansi(c.name));
+        player->ShowForm();
+        Open(c.title);
+        const TLabel *title = player->ThisChapter, *name = player->Apprenant;
+        EXPECT_EQ(title->Caption(), Ansi(c.title));
+        EXPECT_EQ(cut(title), c.titleCut);
+        EXPECT_EQ(cut(name), c.nameCut);
+        const int nameWidth = name->TextWidth(name->ShownText());
+        EXPECT_LE(nameWidth, name->Width());
+        EXPECT_LT(title->Left() + title->TextWidth(title->ShownText()),
+                  name->Left() + name->Width() - nameWidth);
+    }
+}
+
+// With the mark and the full-marks pictures shown, every control of every page can be
+// clicked; the X of the table of contents, the help tabs and the help text stand over
+// the badge, which is cut away under them.
+TEST_F(PlayerTest, ControlsStayReachableWhileTheMarkIsShown) {
+    SetExercises(TrueFalseChapter(2));
+    OpenChapter();
+    SendClick(player->qb_label_true);
+    SendClick(player->LabelCorriger);
+    SendClick(player->AfficherNote);
+    player->yes_timer->Fire();
+    ASSERT_TRUE(player->PanelNote->isVisible() && player->yes_1->isVisible());
+    SendClick(player->jump_label);
+    for (int page : {2, 8, 9}) {
+        player->ExoPageControl->SetActivePageIndex(page);
+        EXPECT_EQ(CoveredControls(player), std::vector<AnsiString>{}) << page;
+    }
+    // Whether the badge shows at the centre of a control (no mask: all of it shows).
+    TPanel* badge = player->PanelNote;
+    const auto badgeOver = [&](TControl* c) {
+        const QPoint p = badge->mapFrom(player, c->mapTo(player, c->rect().center()));
+        return badge->mask().isEmpty() ? badge->rect().contains(p) : badge->mask().contains(p);
+    };
+    const auto reached = [&](TControl* c) { return !badgeOver(c) && ClickOn(c, c->rect().center()) == c; };
+    SendClick(player->label_sommaire);
+    TLabel* x = player->label_close_sommaire;
+    EXPECT_TRUE(reached(x));
+    EXPECT_EQ(ActivePage(), 2);
+    SendClick(player->LabelExoHelpButton);
+    EXPECT_TRUE(reached(player->Label6));
+    EXPECT_EQ(player->HelpMemo->Text(), player->Memo5->Text());
+    // Back on the exercise the badge shows where the X was.
+    SendClick(player->Label_Close_Aide);
+    EXPECT_TRUE(badgeOver(x));
+}
 
 TEST_F(PlayerTest, RetourClosesAndJeuxOpensTheGamesModally) {
     player->ShowForm();

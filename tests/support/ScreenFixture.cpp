@@ -75,10 +75,12 @@ void ScreenTest::SendLeave(QWidget* w) {
 }
 
 namespace {
-void SendButton(QWidget* w, QEvent::Type type, Qt::MouseButtons buttons) {
-    QPointF local(w->width() / 2.0, w->height() / 2.0);
+void SendButton(QWidget* w, QEvent::Type type, Qt::MouseButtons buttons, QPointF local) {
     QMouseEvent event(type, local, w->mapToGlobal(local), Qt::LeftButton, buttons, Qt::NoModifier);
     QApplication::sendEvent(w, &event);
+}
+void SendButton(QWidget* w, QEvent::Type type, Qt::MouseButtons buttons) {
+    SendButton(w, type, buttons, QPointF(w->width() / 2.0, w->height() / 2.0));
 }
 }  // namespace
 
@@ -96,7 +98,40 @@ void ScreenTest::SendDoubleClick(QWidget* w) {
 QWidget* ScreenTest::ClickAt(TForm* form, int x, int y) {
     QWidget* hit = form->childAt(x, y);
     if (!hit) hit = form;
+    const QPointF local = hit->mapFrom(form, QPoint(x, y));
     SendEnter(hit);
-    SendClick(hit);
+    SendButton(hit, QEvent::MouseButtonPress, Qt::LeftButton, local);
+    SendButton(hit, QEvent::MouseButtonRelease, Qt::NoButton, local);
     return hit;
+}
+
+std::vector<AnsiString> ScreenTest::CoveredControls(TForm* form) {
+    if (!form->isVisible()) return {"(screen not shown)"};
+    std::vector<AnsiString> covered;
+    // TControl has no meta-object of its own: every widget is looked at.
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        auto* c = dynamic_cast<TControl*>(w);
+        if (!c) continue;
+        const bool input = dynamic_cast<TEdit*>(c) || dynamic_cast<TMemo*>(c) ||
+                           dynamic_cast<TListBox*>(c) || dynamic_cast<TComboBox*>(c) ||
+                           dynamic_cast<TTreeView*>(c) || dynamic_cast<TButtonControl*>(c) ||
+                           dynamic_cast<TButton*>(c);
+        if (!input && !c->OnClick && !c->OnDblClick && !c->OnMouseDown) continue;
+        if (!c->isVisible() || c->width() <= 0 || c->height() <= 0) continue;
+        // Reachable when a click lands on it somewhere: an 8 x 8 grid of points is tried.
+        bool reachable = false;
+        for (int i = 1; i <= 8 && !reachable; ++i)
+            for (int j = 1; j <= 8 && !reachable; ++j) {
+                const QPoint p(c->width() * i / 9, c->height() * j / 9);
+                QWidget* hit = form->childAt(c->mapTo(form, p));
+                reachable = hit == c || c->isAncestorOf(hit);
+            }
+        if (!reachable) covered.push_back(c->Name());
+    }
+    return covered;
+}
+
+QWidget* ScreenTest::ClickOn(QWidget* w, QPoint local) {
+    const QPoint p = w->mapTo(w->window(), local);
+    return ClickAt(static_cast<TForm*>(w->window()), p.x(), p.y());
 }

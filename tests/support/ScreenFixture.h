@@ -58,6 +58,11 @@ protected:
     // Moves over and clicks the control found at a point of its form (in form
     // coordinates), as a user's click at that point would; returns what was hit.
     static QWidget* ClickAt(TForm* form, int x, int y);
+    // The same at a point of a widget (in its own coordinates).
+    static QWidget* ClickOn(QWidget* w, QPoint local);
+    // The controls a shown screen shows that no click reaches (other controls lie over
+    // all of them), by name: commands, and inputs, lists and trees.
+    static std::vector<AnsiString> CoveredControls(TForm* form);
 };
 
 // A learner line as the program holds it (Windows-1252).
