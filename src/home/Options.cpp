@@ -117,11 +117,6 @@ TOptionForm::TOptionForm() : TForm("OptionForm") {
     LabelDefaut->OnMouseLeave = [this](TObject* s) { LabelDefautMouseLeave(s); };
 }
 
-void TOptionForm::changeEvent(QEvent* e) {
-    TForm::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange && isActiveWindow()) Notify(OnActivate);
-}
-
 void TOptionForm::ShowValues() {
     if (!StartForm) return;
     S1->SetChecked(StartForm->OptionExo == 0);

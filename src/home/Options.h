@@ -50,10 +50,6 @@ public:
     void LabelDefautMouseEnter(TObject* sender);
     void LabelDefautMouseLeave(TObject* sender);
 
-protected:
-    // The screen becoming the active window runs OnActivate.
-    void changeEvent(QEvent* e) override;
-
 private:
     // The value radios from the home screen's OptionExo and OptionJeux.
     void ShowValues();

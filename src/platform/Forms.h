@@ -590,6 +590,8 @@ public:
     void EndModal();
 protected:
     void closeEvent(QCloseEvent* e) override;
+    // The window becoming the active one runs OnActivate.
+    void changeEvent(QEvent* e) override;
     bool PaintsBackground() const override { return true; }
 private:
     bool modal_ = false;

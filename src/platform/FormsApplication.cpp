@@ -118,6 +118,11 @@ void TForm::Close() {
     if (Application->MainForm() == this) Application->Terminate();
 }
 
+void TForm::changeEvent(QEvent* e) {
+    TControl::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) Notify(OnActivate);
+}
+
 void TForm::closeEvent(QCloseEvent* e) {
     // The window system asks to close: close as the screen does.
     e->ignore();
