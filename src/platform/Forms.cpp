@@ -1312,18 +1312,12 @@ int TTreeNode::Level() const {
     return level;
 }
 
-int TTreeNode::Index() const {
-    const auto& siblings = parent_ ? parent_->children_ : tree_->roots_;
-    for (size_t i = 0; i < siblings.size(); ++i)
-        if (siblings[i].get() == this) return static_cast<int>(i);
-    return -1;
-}
+int TTreeNode::Index() const { return index_; }
 
 TTreeNode* TTreeNode::GetNextSibling() const {
     const auto& siblings = parent_ ? parent_->children_ : tree_->roots_;
-    int i = Index();
-    if (i < 0 || i + 1 >= static_cast<int>(siblings.size())) return nullptr;
-    return siblings[i + 1].get();
+    const size_t next = static_cast<size_t>(index_) + 1;
+    return next < siblings.size() ? siblings[next].get() : nullptr;
 }
 
 TTreeNode* TTreeNode::GetNext() const {
@@ -1393,6 +1387,8 @@ TTreeNode* TTreeView::AddChild(TTreeNode* parent, const AnsiString& text) {
     n->text_ = text;
     n->item_ = new QTreeWidgetItem(QStringList(ToQString(text)));
     n->item_->setData(0, kNodeRole, QVariant::fromValue(reinterpret_cast<quintptr>(n)));
+    // Nodes are only ever added at the end or all removed, so the place stays true.
+    n->index_ = static_cast<int>(parent ? parent->children_.size() : roots_.size());
     quiet_ = true;
     if (parent) {
         parent->item_->addChild(n->item_);

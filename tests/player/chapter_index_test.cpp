@@ -32,24 +32,31 @@ TEST(CountText, SumOfCommaSeparatedNumbers) {
     EXPECT_EQ(SumTypeCountsText("x, -2, 4abc,, 10"), " T = 12");
 }
 
-// Counts given page by page, as the eight count queries return them.
-TEST(CountTable, CountTextsBuiltPageByPage) {
+// Counts as the grouped query returns them: one row per code and kind of the table
+// (typeEXO 2 is true or false, page 3; typeEXO 3 short answer, page 2).
+TEST(CountTable, CountsByKindAndOneTotalPerCode) {
     ChapterCountTable t;
-    for (int page = 1; page <= 8; ++page) {
-        t.BeginPage(page);
-        if (page == 1) t.Add("N1", page, 2);
-        if (page == 1) t.Add("", page, 9);              // an empty code is skipped
-        if (page == 3) t.Add("B", page, 125);            // first met on page 3
-        if (page == 5) t.Add("B", page, 37);
-        if (page == 8) t.Add("N1", page, 3);
-    }
-    ASSERT_EQ(t.Count(), 2);
-    EXPECT_EQ(t.Counts(0), "2, 0, 0, 0, 0, 0, 0, 3");
-    EXPECT_EQ(t.Total(0), "5");
-    EXPECT_EQ(EntryDataWithTotal(t.Code(0), t.Total(0)), "N1 NbExo = 5");
-    EXPECT_EQ(t.Code(1), "B");
-    EXPECT_EQ(t.Counts(1), "0, 0, 125, 0, 37, 0, 0, 0");
-    EXPECT_EQ(t.Total(1), "162");
+    t.Add("N1", 1, 2);
+    t.Add("", 1, 9);       // no code
+    t.Add("N1", 9, 4);     // not a kind of exercise
+    t.Add("B", 2, 125);
+    t.Add("B", 5, 37);
+    t.Add("N1", 8, 3);
+    t.Add("b", 3, 1);      // codes are compared exactly
+    EXPECT_EQ(t.Count(), 3);
+    EXPECT_EQ(t.Counts("N1"), "2, 0, 0, 0, 0, 0, 0, 3");
+    EXPECT_EQ(t.Counts("B"), "0, 0, 125, 0, 37, 0, 0, 0");
+    EXPECT_EQ(t.Counts("b"), "0, 1, 0, 0, 0, 0, 0, 0");
+    EXPECT_EQ(t.Counts("none"), "");
+
+    // Only the first entry of a code gets its total.
+    AnsiString data;
+    EXPECT_FALSE(t.TakeEntryData("none", data));
+    EXPECT_TRUE(t.TakeEntryData("B", data));
+    EXPECT_EQ(data, "B NbExo = 162");
+    EXPECT_FALSE(t.TakeEntryData("B", data));
+    EXPECT_TRUE(t.TakeEntryData("N1", data));
+    EXPECT_EQ(data, "N1 NbExo = 5");
 }
 
 TEST(EntryData, CountCodeAndNarrowedQuery) {
