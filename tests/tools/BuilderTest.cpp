@@ -178,24 +178,6 @@ TEST(LayOut, KeepsTheTraceAndTheLearnerFileAndRebuildsExercises) {
     EXPECT_EQ(FolderEntries(fresh), (std::set<std::string>{"bd_exos.mdb", "bd_trace.mdb", "exo_images"}));
 }
 
-TEST(TempFolder, ExactRecordsAreWrittenScrambledAndTheFolderGoesAway) {
-    std::string dir;
-    {
-        TempDataFolder folder;
-        dir = folder.Dir();
-        ClearTable(folder.ExosDb(), "exos_math_cm1");
-        InsertExercise(folder.ExosDb(), "exos_math_cm1", {"T-1", 2, "77", "/#La Terre tourne.#/ /#1#/", "", 1});
-        SetProgramme(folder.ExosDb(), "Histoire", "CM1", "[H-1] Les Gaulois");
-        const auto rows = ReadRows(folder.ExosDb(), "SELECT *, imageExo IS NULL AS none FROM exos_math_cm1");
-        ASSERT_EQ(rows.size(), 1u);
-        EXPECT_EQ(rows[0].at("none") + rows[0].at("resoluEXO"), "11");
-        EXPECT_NE(rows[0].at("contenuEXO"), "/#La Terre tourne.#/ /#1#/");
-        EXPECT_EQ(UnscrambleContent(rows[0].at("contenuEXO")), "/#La Terre tourne.#/ /#1#/");
-        EXPECT_EQ(ReadRows(folder.ExosDb(), std::string("SELECT * FROM ") + kContents + " WHERE classe = 'CM1'").size(), 2u);
-    }
-    EXPECT_FALSE(fs::exists(dir));
-}
-
 // --- A failed build leaves the previous database whole -------------------------------
 
 class FailedBuild : public ::testing::Test {
