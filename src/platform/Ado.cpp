@@ -614,11 +614,9 @@ void TDataSet::RequireWritable() const {
 void TDataSet::First() {
     RequireActive();
     if (state_ != TDataSetState::Browse) Post();
+    const bool any = ReadUpTo(1);
     placed_ = true;
-    if (ReadUpTo(1))
-        MoveTo(false, 0);
-    else
-        MoveTo(true, added_.empty() ? -1 : 0);
+    MoveTo(!any, any ? 0 : added_.empty() ? -1 : 0);
     bof_ = true;
     eof_ = cursor_ < 0;
 }
@@ -626,13 +624,12 @@ void TDataSet::First() {
 void TDataSet::Last() {
     RequireActive();
     if (state_ != TDataSetState::Browse) Post();
+    if (added_.empty()) ReadAll();
     placed_ = true;
-    if (!added_.empty()) {
+    if (!added_.empty())
         MoveTo(true, static_cast<int>(added_.size()) - 1);
-    } else {
-        ReadAll();
+    else
         MoveTo(false, static_cast<int>(rows_.size()) - 1);
-    }
     bof_ = eof_ = cursor_ < 0;
 }
 
