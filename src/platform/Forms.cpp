@@ -1302,6 +1302,7 @@ constexpr int kNodeRole = Qt::UserRole + 2;
 }
 
 void TTreeNode::SetText(const AnsiString& t) {
+    if (t == text_) return;   // the view is not told of a change that is none
     text_ = t;
     if (item_) item_->setText(0, ToQString(t));
 }
@@ -1374,8 +1375,18 @@ int TTreeView::Count() const { return static_cast<int>(Nodes().size()); }
 TTreeNode* TTreeView::GetFirstNode() const { return roots_.empty() ? nullptr : roots_.front().get(); }
 
 std::vector<TTreeNode*> TTreeView::Nodes() const {
-    std::vector<TTreeNode*> all;
-    for (TTreeNode* n = GetFirstNode(); n; n = n->GetNext()) all.push_back(n);
+    // Tree order: each node, then its children, with the nodes still to visit on a stack.
+    std::vector<TTreeNode*> all, pending;
+    const auto push = [&pending](const std::vector<std::unique_ptr<TTreeNode>>& nodes) {
+        for (auto n = nodes.rbegin(); n != nodes.rend(); ++n) pending.push_back(n->get());
+    };
+    push(roots_);
+    while (!pending.empty()) {
+        TTreeNode* n = pending.back();
+        pending.pop_back();
+        all.push_back(n);
+        push(n->children_);
+    }
     return all;
 }
 
@@ -1417,7 +1428,10 @@ void TTreeView::LoadFromLines(const std::vector<AnsiString>& lines) {
 
 void TTreeView::Clear() {
     quiet_ = true;
-    tree_->clear();
+    // All items leave the view at once: deleting them while in it would search the
+    // view for each one.
+    tree_->selectionModel()->clear();
+    qDeleteAll(tree_->invisibleRootItem()->takeChildren());
     roots_.clear();
     quiet_ = false;
 }
