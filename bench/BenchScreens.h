@@ -3,6 +3,8 @@
 // display, a data folder of the benchmark's making, the eight screens created as the
 // entry routine creates them, dialogs answered silently, and the home screen's
 // start-up run in that folder.
+#include <functional>
+
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
@@ -11,12 +13,13 @@
 #include "platform/Dialogs.h"
 
 // Runs the benchmarks of the program on the data folder that `Data` lays out and keeps
-// until the screens are gone.
+// until the screens are gone; `afterStartup` runs once the start-up is done.
 template <typename Data>
-int RunScreenBenchmarks(int argc, char** argv) {
+int RunScreenBenchmarks(int argc, char** argv, const std::function<void()>& afterStartup = {}) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     Data data;
     InstallDialogHooks(DialogHooks{.message = [](const AnsiString&) {},
                                    .dialog = [](const AnsiString&, TMsgDlgType, int) { return 1; },
@@ -25,6 +28,7 @@ int RunScreenBenchmarks(int argc, char** argv) {
                                    .modal = [](TForm&) {}});
     CreateScreens();
     StartForm->ShowForm();   // start-up: data folder, connections, learner
+    if (afterStartup) afterStartup();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     DestroyScreens();

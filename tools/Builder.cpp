@@ -146,6 +146,9 @@ void WriteExerciseDatabase(const ContentSet& content, const std::string& outPath
                 if (ex.table == level.table)
                     db.Run(insert, {NewDatabase::T(ex.code), NewDatabase::I(ex.typeExo), NewDatabase::T(ex.number),
                                     NewDatabase::T(StoredContent(ex.content)), NewDatabase::TextOrNull(ex.image)});
+            // A chapter's exercises are looked up by code (in the order they were
+            // written, which an index on the code alone keeps).
+            db.Exec("CREATE INDEX idx_" + level.table + "_codeExo ON " + level.table + " (codeExo)");
         }
         db.Exec("COMMIT");
         db.Finish();

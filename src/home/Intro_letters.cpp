@@ -29,13 +29,14 @@ AnsiString TStartForm::CollapseSpaces(AnsiString text) {
 void TStartForm::DrawSheetText(AnsiString text, TImage* target, TImage* sheet, AnsiString glyphs,
                                AnsiString lefts, AnsiString tops, AnsiString rights,
                                AnsiString bottoms, int height, TColor colour) {
-    // The lists are read again at every call; a failure keeps what was read so far.
-    letters::GlyphSheet layout;
-    Guarded([&] { letters::ParseGlyphSheet(glyphs, lefts, tops, rights, bottoms, layout); });
+    // The lists are parsed once, not at every key typed into the name; a failure keeps
+    // what was read so far.
+    static letters::GlyphSheetCache layouts;
+    Guarded([&] { layouts.Update(glyphs, lefts, tops, rights, bottoms); });
     Guarded([&] {
         if (!target) return;
         const QImage sheetPicture = sheet ? sheet->Picture().Image() : QImage();
         target->Picture().SetImage(
-            letters::DrawSheetImage(text, sheetPicture, layout, height, colour));
+            letters::DrawSheetImage(text, sheetPicture, layouts.Sheet(), height, colour));
     });
 }

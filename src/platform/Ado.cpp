@@ -1,9 +1,11 @@
-// The data layer over SQLite: connections, Jet SQL text, datasets read whole.
+// The data layer over SQLite: connections, Jet SQL text, datasets read as they move.
 #include "Ado.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <memory>
 
 #include <sqlite3.h>
@@ -14,6 +16,9 @@
 namespace {
 
 const char* const kRowidColumn = "__rowid__";
+// Rows read at a time: a small result is read whole at the first look and lets go of
+// the database's read lock at once, as a dataset that stays open must.
+constexpr size_t kReadAhead = 100;
 
 [[noreturn]] void Fail(sqlite3* db, const AnsiString& context) {
     AnsiString message = db ? Utf8ToAnsi(sqlite3_errmsg(db)) : AnsiString("out of memory");
@@ -371,8 +376,9 @@ Variant TField::Value() const {
     ds_.RequireActive();
     if (ds_.state_ == TDataSetState::Edit || ds_.state_ == TDataSetState::Insert)
         return ds_.buffer_.at(static_cast<size_t>(column_));
+    ds_.Place();
     if (ds_.cursor_ < 0) return Variant();  // an empty dataset reads Null
-    return ds_.rows_.at(static_cast<size_t>(ds_.cursor_)).at(static_cast<size_t>(column_));
+    return ds_.Current().values.at(static_cast<size_t>(column_));
 }
 
 void TField::SetValue(const Variant& v) {
@@ -383,6 +389,15 @@ void TField::SetValue(const Variant& v) {
 }
 
 // ---- TDataSet ----
+
+struct TDataSet::Reader {
+    Reader(sqlite3* db, const AnsiString& sql) : statement(db, sql) {}
+    Statement statement;
+    long long given = 0;    // rows the statement gave since it (re)started
+    long long seen = 0;     // rows already taken before a failed step, passed over on the retry
+};
+
+TDataSet::TDataSet() = default;
 
 TDataSet::~TDataSet() {
     if (connection_) connection_->Detach(this);
@@ -403,64 +418,155 @@ void TDataSet::Open() {
     const AnsiString select = SelectText();
     const AnsiString table = WriteTable();
 
-    std::unique_ptr<Statement> stmt;
+    std::unique_ptr<Reader> reader;
     bool withRowid = false;
     if (!table.empty()) {
         try {
-            stmt = std::make_unique<Statement>(db, WithRowid(select));
+            reader = std::make_unique<Reader>(db, WithRowid(select));
             withRowid = true;
         } catch (const EDatabaseError&) {
             // No rowid there (a view, for instance): read-only.
         }
     }
-    if (!stmt) stmt = std::make_unique<Statement>(db, select);
-    sqlite3_stmt* s = stmt->get();
+    if (!reader) reader = std::make_unique<Reader>(db, select);
+    sqlite3_stmt* s = reader->statement.get();
     const int count = sqlite3_column_count(s);
     if (count == 0) throw EDatabaseError("The command returns no records");
 
     std::vector<AnsiString> columns, origins;
-    const int first = withRowid ? 1 : 0;
-    for (int i = first; i < count; ++i) {
+    for (int i = withRowid ? 1 : 0; i < count; ++i) {
         const char* name = sqlite3_column_name(s, i);
         const char* origin = sqlite3_column_origin_name(s, i);
         columns.push_back(Utf8ToAnsi(name ? name : ""));
         origins.push_back(Utf8ToAnsi(origin ? origin : ""));
     }
-    std::vector<std::vector<Variant>> rows;
-    std::vector<long long> rowids;
-    while (stmt->Step()) {
-        std::vector<Variant> row;
-        row.reserve(columns.size());
-        for (int i = first; i < count; ++i) row.push_back(ColumnValue(s, i));
-        rows.push_back(std::move(row));
-        rowids.push_back(withRowid && sqlite3_column_type(s, 0) == SQLITE_INTEGER
-                             ? static_cast<long long>(sqlite3_column_int64(s, 0))
-                             : -1);
-    }
+    Close();
+    select_ = withRowid ? WithRowid(select) : select;
+    withRowid_ = withRowid;
     columns_ = std::move(columns);
     origins_ = std::move(origins);
-    rows_ = std::move(rows);
-    rowids_ = std::move(rowids);
     writeTable_ = withRowid ? table : AnsiString();
-    cursor_ = rows_.empty() ? -1 : 0;
-    bof_ = true;
-    eof_ = rows_.empty();
-    buffer_.clear();
-    changed_.clear();
+    reader_ = std::move(reader);
     state_ = TDataSetState::Browse;
 }
 
 void TDataSet::Close() {
     state_ = TDataSetState::Inactive;
+    reader_.reset();
+    select_.clear();
+    withRowid_ = false;
     columns_.clear();
     origins_.clear();
-    rows_.clear();
-    rowids_.clear();
     writeTable_.clear();
-    buffer_.clear();
-    changed_.clear();
+    rows_.clear();
+    added_.clear();
+    written_.clear();
+    statementRows_ = -1;
+    placed_ = onAdded_ = false;
     cursor_ = -1;
     bof_ = eof_ = true;
+    buffer_.clear();
+    changed_.clear();
+}
+
+bool TDataSet::ReadUpTo(size_t count) const {
+    if (rows_.size() >= count) return true;
+    if (!reader_) return false;
+    Reader& r = *reader_;
+    sqlite3_stmt* s = r.statement.get();
+    const int columns = sqlite3_column_count(s);
+    const int first = withRowid_ ? 1 : 0;
+    const size_t target = std::max(count, rows_.size() + kReadAhead);
+    while (rows_.size() < target) {
+        bool row;
+        try {
+            row = r.statement.Step();
+        } catch (const EDatabaseError&) {
+            // The next look starts the statement again and passes over what was taken.
+            sqlite3_reset(s);
+            r.seen = std::max(r.seen, r.given);
+            r.given = 0;
+            throw;
+        }
+        if (!row) {
+            reader_.reset();   // lets go of the read lock
+            statementRows_ = static_cast<int>(rows_.size());
+            break;
+        }
+        if (r.given++ < r.seen) continue;
+        const long long rowid = withRowid_ && sqlite3_column_type(s, 0) == SQLITE_INTEGER
+                                    ? static_cast<long long>(sqlite3_column_int64(s, 0))
+                                    : -1;
+        if (rowid >= 0 && written_.count(rowid)) continue;
+        Record record;
+        record.rowid = rowid;
+        record.values.reserve(static_cast<size_t>(columns - first));
+        for (int i = first; i < columns; ++i) record.values.push_back(ColumnValue(s, i));
+        rows_.push_back(std::move(record));
+    }
+    return rows_.size() >= count;
+}
+
+void TDataSet::ReadAll() const { ReadUpTo(std::numeric_limits<size_t>::max()); }
+
+int TDataSet::StatementRows() const {
+    if (statementRows_ >= 0) return statementRows_;
+    ReadUpTo(kReadAhead);
+    if (!reader_) return statementRows_;
+    // Counted by the database, without the records appended through this dataset.
+    AnsiString sql = AnsiString("SELECT count(*) FROM (\n") + select_ + "\n)";
+    if (withRowid_ && !added_.empty()) {
+        sql += AnsiString(" WHERE ") + kRowidColumn + " NOT IN (";
+        for (size_t i = 0; i < added_.size(); ++i) {
+            if (i) sql += ',';
+            sql += IntToStr(added_[i].rowid);
+        }
+        sql += ")";
+    }
+    try {
+        Statement count(connection_->Handle(), sql);
+        if (count.Step()) statementRows_ = sqlite3_column_int(count.get(), 0);
+    } catch (const EDatabaseError&) {
+        // A text that cannot be counted apart is read instead.
+        ReadAll();
+    }
+    if (statementRows_ < 0) ReadAll();
+    return statementRows_;
+}
+
+void TDataSet::MoveTo(bool added, int index) const {
+    onAdded_ = added && index >= 0;
+    cursor_ = index;
+}
+
+void TDataSet::Place() const {
+    if (placed_) return;
+    const bool any = ReadUpTo(1);
+    placed_ = true;
+    MoveTo(false, any ? 0 : -1);
+    bof_ = true;
+    eof_ = !any;
+}
+
+const TDataSet::Record& TDataSet::Current() const {
+    return onAdded_ ? added_.at(static_cast<size_t>(cursor_)) : rows_.at(static_cast<size_t>(cursor_));
+}
+
+bool TDataSet::Eof() const {
+    if (Active()) Place();
+    return eof_;
+}
+
+int TDataSet::RecordCount() const {
+    if (!Active()) return 0;
+    return StatementRows() + static_cast<int>(added_.size());
+}
+
+int TDataSet::RecNo() const {
+    if (!Active()) return 0;
+    Place();
+    if (cursor_ < 0) return 0;
+    return (onAdded_ ? StatementRows() : 0) + cursor_ + 1;
 }
 
 void TDataSet::RequireActive() const {
@@ -469,6 +575,7 @@ void TDataSet::RequireActive() const {
 
 void TDataSet::RequireRecord() const {
     RequireActive();
+    Place();
     if (cursor_ < 0) throw EDatabaseError("No current record");
 }
 
@@ -480,37 +587,56 @@ void TDataSet::RequireWritable() const {
 void TDataSet::First() {
     RequireActive();
     if (state_ != TDataSetState::Browse) Post();
-    cursor_ = rows_.empty() ? -1 : 0;
+    const bool any = ReadUpTo(1);
+    placed_ = true;
+    MoveTo(!any, any ? 0 : added_.empty() ? -1 : 0);
     bof_ = true;
-    eof_ = rows_.empty();
+    eof_ = cursor_ < 0;
 }
 
 void TDataSet::Last() {
     RequireActive();
     if (state_ != TDataSetState::Browse) Post();
-    cursor_ = static_cast<int>(rows_.size()) - 1;
-    bof_ = eof_ = rows_.empty();
+    if (added_.empty()) ReadAll();
+    placed_ = true;
+    if (!added_.empty())
+        MoveTo(true, static_cast<int>(added_.size()) - 1);
+    else
+        MoveTo(false, static_cast<int>(rows_.size()) - 1);
+    bof_ = eof_ = cursor_ < 0;
 }
 
 bool TDataSet::Step(bool forward) {
     RequireActive();
     if (state_ != TDataSetState::Browse) Post();
-    if (forward) {
-        if (cursor_ >= 0 && cursor_ + 1 < static_cast<int>(rows_.size())) {
-            ++cursor_;
-            bof_ = eof_ = false;
-            return true;
+    Place();
+    bool moved = false;
+    if (cursor_ >= 0 && forward) {
+        if (!onAdded_ && ReadUpTo(static_cast<size_t>(cursor_) + 2)) {
+            MoveTo(false, cursor_ + 1);
+            moved = true;
+        } else if (onAdded_ ? cursor_ + 1 < static_cast<int>(added_.size()) : !added_.empty()) {
+            MoveTo(true, onAdded_ ? cursor_ + 1 : 0);
+            moved = true;
         }
-        eof_ = true;
-    } else {
+    } else if (cursor_ >= 0) {
         if (cursor_ > 0) {
-            --cursor_;
-            bof_ = eof_ = false;
-            return true;
+            MoveTo(onAdded_, cursor_ - 1);
+            moved = true;
+        } else if (onAdded_) {
+            // The record before the first appended one is the statement's last.
+            ReadAll();
+            if (!rows_.empty()) {
+                MoveTo(false, static_cast<int>(rows_.size()) - 1);
+                moved = true;
+            }
         }
-        bof_ = true;
     }
-    return false;
+    if (moved)
+        bof_ = eof_ = false;
+    else
+        (forward ? eof_ : bof_) = true;
+    return moved;
 }
 
 void TDataSet::Next() { Step(true); }
@@ -536,8 +662,8 @@ void TDataSet::Edit() {
     RequireWritable();
     if (state_ == TDataSetState::Edit || state_ == TDataSetState::Insert) return;
     RequireRecord();
-    if (rowids_.at(static_cast<size_t>(cursor_)) < 0) throw EDatabaseError("The record cannot be modified");
-    buffer_ = rows_[static_cast<size_t>(cursor_)];
+    if (Current().rowid < 0) throw EDatabaseError("The record cannot be modified");
+    buffer_ = Current().values;
     changed_.assign(columns_.size(), false);
     state_ = TDataSetState::Edit;
 }
@@ -565,8 +691,10 @@ void TDataSet::Post() {
     const AnsiString table = QuoteIdentifier(writeTable_);
     long long rowid;
     if (state_ == TDataSetState::Edit) {
-        rowid = rowids_.at(static_cast<size_t>(cursor_));
+        rowid = Current().rowid;
         if (!fields.empty()) {
+            // Counted before the change, which may take the row out of the statement's reach.
+            if (reader_) StatementRows();
             AnsiString sql = "UPDATE " + table + " SET ";
             for (size_t k = 0; k < fields.size(); ++k)
                 sql += (k ? ", " : "") + QuoteIdentifier(origins_[fields[k]]) + " = ?";
@@ -578,6 +706,7 @@ void TDataSet::Post() {
             stmt.Step();
             if (sqlite3_changes(db) == 0)
                 throw EDatabaseError("Row cannot be located for updating");
+            if (reader_) written_.insert(rowid);
         }
     } else {
         AnsiString sql = "INSERT INTO " + table;
@@ -596,6 +725,7 @@ void TDataSet::Post() {
         for (size_t f : fields) stmt.Bind(index++, buffer_[f]);
         stmt.Step();
         rowid = sqlite3_last_insert_rowid(db);
+        if (reader_) written_.insert(rowid);
     }
 
     // The row as stored (defaults, type conversions); fields without a column keep
@@ -607,11 +737,11 @@ void TDataSet::Post() {
         // Written; the values given stand.
     }
     if (state_ == TDataSetState::Edit) {
-        rows_[static_cast<size_t>(cursor_)] = std::move(row);
+        (onAdded_ ? added_ : rows_).at(static_cast<size_t>(cursor_)).values = std::move(row);
     } else {
-        rows_.push_back(std::move(row));
-        rowids_.push_back(rowid);
-        cursor_ = static_cast<int>(rows_.size()) - 1;
+        added_.push_back({std::move(row), rowid});
+        placed_ = true;
+        MoveTo(true, static_cast<int>(added_.size()) - 1);
         bof_ = eof_ = false;
     }
     buffer_.clear();

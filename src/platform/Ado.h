@@ -1,11 +1,12 @@
 #pragma once
 // A small ADO-like data layer over SQLite: connections named by a connection string,
-// queries with Jet SQL text, tables by name, datasets read whole with a cursor.
+// queries with Jet SQL text, tables by name, datasets read as their cursor moves.
 // Databases store UTF-8; values cross this layer as Windows-1252 AnsiString.
 #include <memory>
 #include <optional>
 #include <set>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "Errors.h"
@@ -100,7 +101,10 @@ public:
     TADOConnection* Connection() const { return connection_; }
     void SetConnection(TADOConnection* c);
 
-    // Reads the whole result (the connection must be open; throws EDatabaseError).
+    // Prepares the statement (the connection must be open; throws EDatabaseError).
+    // No row is read yet: rows are read as the cursor reaches them, a hundred at a
+    // time, so that opening a large table to append a record costs nothing. While
+    // rows are left to read, the statement keeps the database's read lock.
     void Open();
     void Close();
     bool Active() const { return state_ != TDataSetState::Inactive; }
@@ -109,6 +113,7 @@ public:
     // Cursor: Bof is raised on open, by First, and by a failed backward move;
     // Eof when the dataset is empty and by a failed forward move; a move that
     // succeeds clears both. A failed move leaves the cursor where it was.
+    // Records appended through the dataset come after all the others.
     void First();
     void Last();
     void Next();
@@ -118,9 +123,10 @@ public:
     // the last record and, like any successful move, clears both flags.
     int MoveBy(int n);
     bool Bof() const { return bof_; }
-    bool Eof() const { return eof_; }
-    int RecordCount() const { return static_cast<int>(rows_.size()); }
-    int RecNo() const { return cursor_ + 1; }      // 1-based; 0 when empty
+    bool Eof() const;
+    // Counted by the database while rows are left to read (they are not read).
+    int RecordCount() const;
+    int RecNo() const;                             // 1-based; 0 when empty
 
     // Case-insensitive field lookup; throws EDatabaseError for an unknown name.
     TField FieldByName(const AnsiString& name);
@@ -133,7 +139,7 @@ public:
     void Cancel();
 
 protected:
-    TDataSet() = default;
+    TDataSet();
     // The SELECT text to run when opened.
     virtual AnsiString SelectText() const = 0;
     // The table that Edit/Append write to (empty: not writable).
@@ -141,21 +147,44 @@ protected:
 
 private:
     friend class TField;
+    struct Reader;                                // the statement rows are read from
+    struct Record {
+        std::vector<Variant> values;
+        long long rowid = -1;                     // -1 when the row has no rowid
+    };
     void RequireActive() const;
     void RequireRecord() const;
     void RequireWritable() const;
     bool Step(bool forward);
+    // Reads rows until `count` are read or none is left; true when there are `count`.
+    bool ReadUpTo(size_t count) const;
+    void ReadAll() const;
+    // The rows the statement gives, counted by the database while some are unread.
+    int StatementRows() const;
+    // Before the first look at the cursor after opening: the first record, if any.
+    void Place() const;
+    const Record& Current() const;
+    void MoveTo(bool added, int index) const;
     // Reads the columns of the table behind the dataset back for one row.
     void Reread(const AnsiString& table, long long rowid, std::vector<Variant>& row);
     TADOConnection* connection_ = nullptr;
     TDataSetState state_ = TDataSetState::Inactive;
+    AnsiString select_;                           // the statement as run (with the rowid)
+    bool withRowid_ = false;
     std::vector<AnsiString> columns_;
     std::vector<AnsiString> origins_;             // table column behind each field ("" if none)
     AnsiString writeTable_;                       // "" when the rows cannot be written
-    std::vector<std::vector<Variant>> rows_;
-    std::vector<long long> rowids_;               // -1 when the row has no rowid
-    int cursor_ = -1;
-    bool bof_ = true, eof_ = true;
+    mutable std::unique_ptr<Reader> reader_;      // null once every row is read
+    mutable std::vector<Record> rows_;            // the statement's rows read so far
+    std::vector<Record> added_;                   // records appended through the dataset
+    // Rows written while the statement still runs: it may give them again, so they
+    // are passed over.
+    std::unordered_set<long long> written_;
+    mutable int statementRows_ = -1;              // once counted or all read
+    mutable bool placed_ = false;
+    mutable bool onAdded_ = false;                // the cursor is on an appended record
+    mutable int cursor_ = -1;                     // index in rows_ or added_; -1: no record
+    mutable bool bof_ = true, eof_ = true;
     std::vector<Variant> buffer_;                 // the record being edited/appended
     std::vector<bool> changed_;
 };

@@ -500,7 +500,7 @@ public:
     TTreeNode* Item(int i) const { return children_.at(i).get(); }
     bool HasChildren() const { return !children_.empty(); }
     int Level() const;                             // 0 for a top-level node
-    int Index() const;                             // among its siblings
+    int Index() const;                             // among its siblings (kept, not searched)
     TTreeNode* GetFirstChild() const { return children_.empty() ? nullptr : children_.front().get(); }
     TTreeNode* GetNextSibling() const;
     TTreeNode* GetNext() const;                    // next node in tree order
@@ -516,6 +516,7 @@ private:
     QTreeWidgetItem* item_ = nullptr;
     AnsiString text_, data_;
     bool hasData_ = false;
+    int index_ = 0;                                // place among its siblings
 };
 
 class TTreeView : public TControl {

@@ -13,6 +13,7 @@ constexpr int kNodeRole = Qt::UserRole + 2;
 }
 
 void TTreeNode::SetText(const AnsiString& t) {
+    if (t == text_) return;   // the view is not told of a change that is none
     text_ = t;
     if (item_) item_->setText(0, ToQString(t));
 }
@@ -23,18 +24,12 @@ int TTreeNode::Level() const {
     return level;
 }
 
-int TTreeNode::Index() const {
-    const auto& siblings = parent_ ? parent_->children_ : tree_->roots_;
-    for (size_t i = 0; i < siblings.size(); ++i)
-        if (siblings[i].get() == this) return static_cast<int>(i);
-    return -1;
-}
+int TTreeNode::Index() const { return index_; }
 
 TTreeNode* TTreeNode::GetNextSibling() const {
     const auto& siblings = parent_ ? parent_->children_ : tree_->roots_;
-    int i = Index();
-    if (i < 0 || i + 1 >= static_cast<int>(siblings.size())) return nullptr;
-    return siblings[i + 1].get();
+    const size_t next = static_cast<size_t>(index_) + 1;
+    return next < siblings.size() ? siblings[next].get() : nullptr;
 }
 
 TTreeNode* TTreeNode::GetNext() const {
@@ -91,8 +86,18 @@ int TTreeView::Count() const { return static_cast<int>(Nodes().size()); }
 TTreeNode* TTreeView::GetFirstNode() const { return roots_.empty() ? nullptr : roots_.front().get(); }
 
 std::vector<TTreeNode*> TTreeView::Nodes() const {
-    std::vector<TTreeNode*> all;
-    for (TTreeNode* n = GetFirstNode(); n; n = n->GetNext()) all.push_back(n);
+    // Tree order: each node, then its children, with the nodes still to visit on a stack.
+    std::vector<TTreeNode*> all, pending;
+    const auto push = [&pending](const std::vector<std::unique_ptr<TTreeNode>>& nodes) {
+        for (auto n = nodes.rbegin(); n != nodes.rend(); ++n) pending.push_back(n->get());
+    };
+    push(roots_);
+    while (!pending.empty()) {
+        TTreeNode* n = pending.back();
+        pending.pop_back();
+        all.push_back(n);
+        push(n->children_);
+    }
     return all;
 }
 
@@ -104,6 +109,8 @@ TTreeNode* TTreeView::AddChild(TTreeNode* parent, const AnsiString& text) {
     n->text_ = text;
     n->item_ = new QTreeWidgetItem(QStringList(ToQString(text)));
     n->item_->setData(0, kNodeRole, QVariant::fromValue(reinterpret_cast<quintptr>(n)));
+    // Nodes are only ever added at the end or all removed, so the place stays true.
+    n->index_ = static_cast<int>(parent ? parent->children_.size() : roots_.size());
     quiet_ = true;
     if (parent) {
         parent->item_->addChild(n->item_);
@@ -132,7 +139,10 @@ void TTreeView::LoadFromLines(const std::vector<AnsiString>& lines) {
 
 void TTreeView::Clear() {
     quiet_ = true;
-    tree_->clear();
+    // All items leave the view at once: deleting them while in it would search the
+    // view for each one.
+    tree_->selectionModel()->clear();
+    qDeleteAll(tree_->invisibleRootItem()->takeChildren());
     roots_.clear();
     quiet_ = false;
 }

@@ -1,6 +1,8 @@
 // The table of contents without any screen.
 #include "player/ChapterIndex.h"
 
+#include "player/Sequence.h"
+
 bool SplitChapterLine(const AnsiString& line, AnsiString& code, AnsiString& title) {
     const AnsiString s = Trim(line);
     if (s.size() < 3 || s[0] != '[') return false;
@@ -44,9 +46,11 @@ AnsiString EntryDataWithTotal(const AnsiString& code, const AnsiString& total) {
     return code + " NbExo = " + total;
 }
 
-AnsiString CountQueryText(const AnsiString& tableName, int typeExo) {
-    return "SELECT codeExo, COUNT(*) AS NbExo FROM " + tableName + " WHERE (typeExo=" +
-           IntToStr(typeExo) + ") GROUP BY codeExo";
+AnsiString CountQueryText(const AnsiString& tableName) {
+    // One pass over the table itself: walking the index on the code would look every
+    // row up in the table and still sort by kind.
+    return "SELECT codeExo, typeExo, COUNT(*) AS NbExo FROM " + tableName +
+           " NOT INDEXED WHERE (typeExo IN (1, 2, 3, 4, 5, 6, 7, 8)) GROUP BY codeExo, typeExo";
 }
 
 AnsiString NarrowQueryToChapter(const AnsiString& sql, const AnsiString& code) {
@@ -60,27 +64,25 @@ AnsiString NarrowQueryToChapter(const AnsiString& sql, const AnsiString& code) {
     return SubString(sql, 1, p) + "\"" + quoted + "\"))";
 }
 
-void ChapterCountTable::BeginPage(int pageNumber) {
-    if (pageNumber <= 1) return;
-    for (int i = 0; i < counts_.Count(); ++i) counts_[i] += ", 0";
+void ChapterCountTable::Add(const AnsiString& code, int typeExo, long long count) {
+    if (code.empty() || typeExo < 1 || typeExo > 8) return;
+    chapters_[code].perPage[static_cast<size_t>(PageNumberOfType(typeExo) - 1)] += count;
 }
 
-void ChapterCountTable::Add(const AnsiString& code, int pageNumber, int count) {
-    if (code.empty()) return;
-    const int i = codes_.IndexOf(code);
-    if (i < 0) {
-        AnsiString entry;
-        for (int t = 1; t < pageNumber; ++t) entry += "0, ";
-        codes_.Add(code);
-        counts_.Add(entry + IntToStr(count));
-    } else {
-        AnsiString& entry = counts_[i];
-        if (!entry.empty()) entry.pop_back();
-        entry += IntToStr(count);
-    }
+AnsiString ChapterCountTable::Counts(const AnsiString& code) const {
+    const auto found = chapters_.find(code);
+    if (found == chapters_.end()) return "";
+    AnsiString text;
+    for (long long n : found->second.perPage) text += (text.empty() ? "" : ", ") + IntToStr(n);
+    return text;
 }
 
-AnsiString ChapterCountTable::Total(int i) const {
-    const AnsiString sum = SumTypeCountsText(counts_[i]);
-    return Trim(SubStringFrom(sum, Pos("=", sum) + 1));
+bool ChapterCountTable::TakeEntryData(const AnsiString& code, AnsiString& data) {
+    const auto found = chapters_.find(code);
+    if (found == chapters_.end() || found->second.taken) return false;
+    found->second.taken = true;
+    long long total = 0;
+    for (long long n : found->second.perPage) total += n;
+    data = EntryDataWithTotal(code, IntToStr(total));
+    return true;
 }

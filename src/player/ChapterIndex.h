@@ -2,6 +2,8 @@
 // The table of contents without any screen: chapter codes of the programme lines,
 // the per-code exercise counts, the entry texts and the narrowing of the exercise
 // query to one chapter.
+#include <array>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Text.h"
@@ -26,8 +28,9 @@ AnsiString EntryChapterCode(const AnsiString& data);
 // The data of the first entry of a code once counted: code + " NbExo = " + total.
 AnsiString EntryDataWithTotal(const AnsiString& code, const AnsiString& total);
 
-// The count query of one kind over a level table.
-AnsiString CountQueryText(const AnsiString& tableName, int typeExo);
+// The count query over a level table: one row per code and kind (codeExo, typeExo,
+// NbExo), the eight kinds in one scan.
+AnsiString CountQueryText(const AnsiString& tableName);
 
 // The exercise query narrowed to one chapter: the text up to its first "=", then
 // the code between double quotes and "))". A double quote inside the code is
@@ -35,21 +38,22 @@ AnsiString CountQueryText(const AnsiString& tableName, int typeExo);
 AnsiString NarrowQueryToChapter(const AnsiString& sql, const AnsiString& code);
 
 // The exercise counts of each chapter code, one number per kind in page order
-// (QCM, QO, QB, QCC, QTRO, QTRC, QMR, QMT), built one page at a time.
+// (QCM, QO, QB, QCC, QTRO, QTRC, QMR, QMT), found by code.
 class ChapterCountTable {
 public:
-    // Starts the counts of page number t (1..8): from the second page on, every
-    // code gets a ", 0" for it.
-    void BeginPage(int pageNumber);
-    // The count of a code on the current page. An empty code is skipped; a new code
-    // starts with "0, " for every earlier page.
-    void Add(const AnsiString& code, int pageNumber, int count);
-    int Count() const { return codes_.Count(); }
-    const AnsiString& Code(int i) const { return codes_[i]; }
-    // "2, 0, 0, 0, 0, 0, 0, 3".
-    const AnsiString& Counts(int i) const { return counts_[i]; }
-    // The total of entry i (the trimmed text after "=" of its sum text).
-    AnsiString Total(int i) const;
+    // Adds the count of a code for a kind of the level table (typeExo 1..8); an empty
+    // code and any other kind are left out.
+    void Add(const AnsiString& code, int typeExo, long long count);
+    int Count() const { return static_cast<int>(chapters_.size()); }
+    // "2, 0, 0, 0, 0, 0, 0, 3"; "" for a code without exercises.
+    AnsiString Counts(const AnsiString& code) const;
+    // The data of the first entry holding a code (code + " NbExo = " + total): true
+    // once per code with exercises, false for any other code and the later entries.
+    bool TakeEntryData(const AnsiString& code, AnsiString& data);
 private:
-    TStringList codes_, counts_;
+    struct Chapter {
+        std::array<long long, 8> perPage{};
+        bool taken = false;
+    };
+    std::unordered_map<AnsiString, Chapter> chapters_;
 };

@@ -1,6 +1,8 @@
 // Exercise texts: vowel substitution and the parse of the content envelope.
 #include "player/ContentCodec.h"
 
+#include <string_view>
+
 namespace {
 
 // The substitution the exercise database is written with:
@@ -29,10 +31,7 @@ char UnscrambleChar(char c) {
     }
 }
 
-// Field ends: both ends trimmed, or only the end for the retyping kind.
-AnsiString TrimField(const AnsiString& s, ContentKind kind) {
-    return kind == ContentKind::QMT ? TrimRight(s) : Trim(s);
-}
+bool IsBlankByte(char c) { return static_cast<unsigned char>(c) < 33; }
 
 }  // namespace
 
@@ -55,29 +54,46 @@ const AnsiString& ParsedContent::Field(int i) const {
 }
 
 ParsedContent ParseExerciseContent(const AnsiString& content, ContentKind kind) {
+    // The text is walked with a position instead of being cut again after every field,
+    // so that a long text parses in one pass.
     ParsedContent parsed;
-    AnsiString s = Trim(content);
+    const char* const text = content.data();
+    size_t at = 0, end = content.size();
+    const auto skipBlanks = [&] {
+        while (at < end && IsBlankByte(text[at])) ++at;
+    };
+    while (end > 0 && IsBlankByte(text[end - 1])) --end;
+    skipBlanks();
+    // From here on the last character before `end` is never a blank, so trimming the
+    // end of what is left changes nothing.
 
-    if (kind == ContentKind::QO && s.size() > 3) {
-        const AnsiString prefix = SubString(s, 1, 3);
-        if (prefix == "[0]") {
-            parsed.qoKind = "qo";
-            s = Trim(SubStringFrom(s, 4));
-        } else if (prefix == "[1]") {
-            parsed.qoKind = "probleme";
-            s = Trim(SubStringFrom(s, 4));
+    if (kind == ContentKind::QO && end - at > 3) {
+        const std::string_view prefix(text + at, 3);
+        if (prefix == "[0]" || prefix == "[1]") {
+            parsed.qoKind = prefix == "[1]" ? "probleme" : "qo";
+            at += 3;
+            skipBlanks();
         }
     }
 
-    while (s.size() > 2 && s[0] == '/' && s[1] == '#') {
-        s = TrimField(SubStringFrom(s, 3), kind);
-        const int p = Pos("#/", s);
-        if (p > 0) {
-            parsed.fields.push_back(TrimField(SubString(s, 1, p - 1), kind));
-            s = Trim(SubStringFrom(s, p + 2));
+    // Once no closing mark follows a position, none follows any later one.
+    bool closingLeft = true;
+    while (end - at > 2 && text[at] == '/' && text[at + 1] == '#') {
+        at += 2;
+        // Field texts lose their leading blanks, except for the retyping kind.
+        if (kind != ContentKind::QMT) skipBlanks();
+        const size_t close = closingLeft ? content.find("#/", at) : std::string::npos;
+        if (close == std::string::npos || close >= end) {
+            // Without a closing mark the text is left as it is; the loop test then ends
+            // the parse unless it starts with another "/#".
+            closingLeft = false;
+            continue;
         }
-        // Without a closing mark the text is left as it is; the loop test then ends
-        // the parse unless it starts with another "/#".
+        size_t last = close;
+        while (last > at && IsBlankByte(text[last - 1])) --last;
+        parsed.fields.emplace_back(text + at, last - at);
+        at = close + 2;
+        skipBlanks();
     }
     parsed.written = static_cast<int>(parsed.fields.size());
     parsed.fields.resize(parsed.fields.size() + 30);

@@ -71,34 +71,22 @@ void TMainFormEXO::CountChapterExercises() {
     ChapterCountTable counts;
 
     Guarded([&] {
-        for (int t = 1; t <= 8; ++t) {
-            counts.BeginPage(t);
-            GEN_Query->SetSQLText(CountQueryText(ExoTableName, TypeOfPageNumber(t)));
-            GEN_Query->Open();
-            if (GEN_Query->RecordCount() > 0) {
-                GEN_Query->First();
-                while (!GEN_Query->Eof()) {
-                    const AnsiString code = GEN_Query->FieldByName("codeExo").AsString();
-                    const int n = static_cast<int>(GEN_Query->FieldByName("NbExo").AsInteger());
-                    counts.Add(code, t, n);
-                    GEN_Query->Next();
-                }
-            }
-            GEN_Query->Close();
-        }
+        GEN_Query->SetSQLText(CountQueryText(ExoTableName));
+        GEN_Query->Open();
+        const TField code = GEN_Query->FieldByName("codeExo");
+        const TField type = GEN_Query->FieldByName("typeExo");
+        const TField number = GEN_Query->FieldByName("NbExo");
+        for (GEN_Query->First(); !GEN_Query->Eof(); GEN_Query->Next())
+            counts.Add(code.AsString(), static_cast<int>(type.AsInteger()), number.AsInteger());
+        GEN_Query->Close();
     });
 
     Guarded([&] {
-        const std::vector<TTreeNode*> nodes = IndexTree->Nodes();
-        for (TTreeNode* node : nodes) node->SetText(CutRemark(node->Text()));
-        for (int i = 0; i < counts.Count(); ++i) {
-            const AnsiString& code = counts.Code(i);
-            for (TTreeNode* node : nodes) {
-                if (DataOf(node) == code) {
-                    node->SetData(EntryDataWithTotal(code, counts.Total(i)));
-                    break;
-                }
-            }
+        // One walk of the tree: each code's total goes to the first entry holding it.
+        for (TTreeNode* node : IndexTree->Nodes()) {
+            node->SetText(CutRemark(node->Text()));
+            AnsiString data;
+            if (node->HasData() && counts.TakeEntryData(node->Data(), data)) node->SetData(data);
         }
     });
     IndexTree->Repaint();

@@ -99,6 +99,18 @@ void ParseGlyphSheet(const AnsiString& glyphList, const AnsiString& leftList,
     numbers(bottomList, sheet.bottom);
 }
 
+void GlyphSheetCache::Update(const AnsiString& glyphList, const AnsiString& leftList,
+                             const AnsiString& topList, const AnsiString& rightList,
+                             const AnsiString& bottomList) {
+    const std::array<AnsiString, 5> lists = {glyphList, leftList, topList, rightList, bottomList};
+    if (parsed_ && lists == lists_) return;
+    parsed_ = false;
+    lists_ = lists;
+    sheet_ = GlyphSheet();
+    ParseGlyphSheet(glyphList, leftList, topList, rightList, bottomList, sheet_);
+    parsed_ = true;
+}
+
 int GlyphSheet::Find(char c) const {
     const AnsiString wanted(1, AnsiUpperChar(c));
     for (size_t i = 0; i < glyphs.size(); ++i) {

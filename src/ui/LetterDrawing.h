@@ -3,6 +3,7 @@
 // picture per character on a 40-pixel strip, or capitals cut out of a glyph sheet.
 // The home screen wraps these around its stored pictures; here the pictures come
 // through a lookup, so the layout is usable without screens.
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -48,6 +49,21 @@ std::vector<AnsiString> SplitItems(const AnsiString& text);
 void ParseGlyphSheet(const AnsiString& glyphList, const AnsiString& leftList,
                      const AnsiString& topList, const AnsiString& rightList,
                      const AnsiString& bottomList, GlyphSheet& sheet);
+
+// The five lists of a sheet parsed once: the learner's name is drawn again at every
+// key press with the same lists, which are read again only when they change.
+class GlyphSheetCache {
+public:
+    // Parses the lists unless they are the ones parsed last; a failure leaves the
+    // items read until then, and the next call reads the lists again.
+    void Update(const AnsiString& glyphList, const AnsiString& leftList, const AnsiString& topList,
+                const AnsiString& rightList, const AnsiString& bottomList);
+    const GlyphSheet& Sheet() const { return sheet_; }
+private:
+    std::array<AnsiString, 5> lists_;
+    GlyphSheet sheet_;
+    bool parsed_ = false;
+};
 
 // Draws a text (trimmed, lowered, then looked up in capitals) with glyphs copied
 // from the sheet picture: x starts at 4, every glyph's top at 4; a blank advances 20.

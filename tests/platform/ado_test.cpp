@@ -62,7 +62,13 @@ protected:
         q.SetSQLText("SELECT * FROM exos_math_cm1 WHERE ((codeExo=\"A1\"))");
         q.Open();
     }
-    void AppendTrace(TADOTable& t, const AnsiString& code) {
+    // TraceExo holds E1 .. En, more rows than a dataset reads at a time.
+    void FillTrace(int n) {
+        Raw(("INSERT INTO TraceExo (ExoCode) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+             "WHERE i < " + std::to_string(n) + ") SELECT 'E' || i FROM n").c_str());
+    }
+    AnsiString Code(TDataSet& d) { return d.FieldByName("ExoCode").AsString(); }
+    void AppendTrace(TDataSet& t, const AnsiString& code) {
         t.Append();
         t.FieldByName("ExoCode").SetAsString(code);
         t.Post();
@@ -114,6 +120,54 @@ TEST_F(AdoTest, CursorFlagsAfterMovesBothWays) {
     EXPECT_TRUE(q.FieldByName("codeExo").IsNull());
     EXPECT_THROW(q.FieldByName("nothing"), EDatabaseError);
     EXPECT_THROW(q.Edit(), EDatabaseError);
+}
+
+TEST_F(AdoTest, RowsAreReadAsTheCursorReachesThemBothWaysAndWrittenBack) {
+    FillTrace(250);
+    TADOTable t;
+    t.SetConnection(&cn_);
+    t.SetTableName("TraceExo");
+    t.Open();
+    EXPECT_EQ(t.MoveBy(149), 149);
+    EXPECT_EQ(Code(t), "E150");
+    EXPECT_EQ(t.RecordCount(), 250);
+    t.Edit();
+    t.FieldByName("ExoNote").SetAsInteger(3);
+    t.Post();
+    V rest;
+    for (t.Next(); !t.Eof(); t.Next()) rest.push_back(Code(t));
+    ASSERT_EQ(rest.size(), 100u);   // the written row is not given again
+    EXPECT_EQ(rest.front() + rest.back(), "E151E250");
+    EXPECT_EQ(t.MoveBy(-300), -249);
+    EXPECT_TRUE(t.Bof());
+    EXPECT_EQ(Code(t), "E1");
+    EXPECT_EQ(Codes("SELECT * FROM TraceExo WHERE ExoNote = 3", "ExoCode"), V{"E150"});
+
+    // Appending reads no row (each row read calls seen()); the record comes once, after
+    // all the others.
+    int seen = 0;
+    sqlite3_create_function(
+        cn_.Handle(), "seen", 0, SQLITE_UTF8, &seen,
+        [](sqlite3_context* c, int, sqlite3_value**) { ++*static_cast<int*>(sqlite3_user_data(c)); },
+        nullptr, nullptr);
+    TADOQuery q;
+    q.SetConnection(&cn_);
+    q.SetSQLText("SELECT ExoCode, ExoNote, seen() AS s FROM TraceExo");
+    q.Open();
+    AppendTrace(q, "new");
+    EXPECT_EQ(seen, 0);
+    EXPECT_EQ(q.RecNo(), 251);
+    q.Prior();
+    EXPECT_EQ(Code(q), "E250");
+    q.Last();
+    EXPECT_EQ(Code(q), "new");
+    q.First();
+    EXPECT_EQ(q.MoveBy(300), 250);
+    EXPECT_EQ(q.RecordCount(), 251);
+    q.Edit();
+    q.FieldByName("ExoNote").SetAsInteger(4);
+    q.Post();
+    EXPECT_EQ(Codes("SELECT * FROM TraceExo WHERE ExoNote = 4", "ExoCode"), V{"new"});
 }
 
 TEST_F(AdoTest, ValuesKeepTheirKinds) {

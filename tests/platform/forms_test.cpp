@@ -359,8 +359,14 @@ TEST_F(FormsTest, TreeLoadsLinesByTabDepthAndReportsSelections) {
     EXPECT_EQ(events, (Events{"change", "click", "dblclick"}));
     form->hide();
 
-    tree->LoadFromLines({"Seul"});   // loading again replaces everything
-    EXPECT_EQ(tree->Count(), 1);
+    // Loading again replaces everything, in the view too, selection included.
+    tree->LoadFromLines({"A", "\tB", "\tC", "D"});
+    EXPECT_EQ(tree->Count(), 4);
+    EXPECT_EQ(widget->topLevelItemCount(), 2);
+    EXPECT_EQ(tree->Selected(), nullptr);
+    TTreeNode* c = tree->TopItem(0)->Item(1);
+    EXPECT_EQ(c->Index(), 1);
+    EXPECT_EQ(c->GetNext(), tree->TopItem(1));
 }
 
 TEST_F(FormsTest, PagesFocusAndProgress) {

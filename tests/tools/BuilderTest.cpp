@@ -56,9 +56,13 @@ TEST_F(SampleDatabase, FolderHoldsBothDatabasesWithTheirTablesAndThePictures) {
     EXPECT_EQ(FolderEntries(folder_->Dir()), (std::set<std::string>{"bd_exos.mdb", "bd_trace.mdb", "exo_images"}));
     const std::string exos = folder_->ExosDb(), trace = folder_->TraceDb();
     ASSERT_EQ(LevelTables().size(), 11u);
-    for (const LevelInfo& level : LevelTables())
+    for (const LevelInfo& level : LevelTables()) {
         EXPECT_EQ(Columns(exos, level.table), (Names{"codeExo", "typeEXO", "numEXO", "contenuEXO", "imageExo", "resoluEXO"}))
             << level.table;
+        // A chapter's exercises are found through an index on the code.
+        const auto plan = ReadRows(exos, "EXPLAIN QUERY PLAN SELECT * FROM " + level.table + " WHERE codeExo = 'x'");
+        EXPECT_NE(plan.at(0).at("detail").find("USING INDEX"), std::string::npos) << level.table;
+    }
     EXPECT_EQ(Columns(exos, kContents), (Names{"matiere", "classe", "programme"}));
     EXPECT_EQ(Columns(trace, "TraceExo"), (Names{"ExoCode", "ExoStart", "ExoEnd", "ExoNote", "ExoUseverif", "ExoType",
                                                  "ExoChap", "ExoChapcode"}));

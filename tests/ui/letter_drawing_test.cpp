@@ -186,7 +186,14 @@ TEST(DrawSheetText, ListItemsAreTrimmedEmptyOnesDroppedAndTheTailIgnored) {
     EXPECT_EQ(sheet.right, (std::vector<int>{12, 14}));
     EXPECT_EQ(sheet.Find('b'), 1);
     EXPECT_EQ(sheet.Find('c'), -1);   // no right edge for C: it cannot be drawn
-    EXPECT_EQ(StoredSheet().Find('&'), 39);
+
+    // Kept from one drawing to the next, read anew when other lists come.
+    GlyphSheetCache cache;
+    cache.Update(" a ; ;B;;c;d", "1;x;3;", "7; 8 ;9;", "12abc;14;", "20;21;22;");
+    EXPECT_EQ(cache.Sheet().right, sheet.right);
+    cache.Update(kSheetGlyphList, kSheetLeftList, kSheetTopList, kSheetRightList, kSheetBottomList);
+    EXPECT_EQ(cache.Sheet().glyphs.size(), 40u);
+    EXPECT_EQ(cache.Sheet().Find('&'), 39);
 }
 
 // ---------------------------------------------------------------- the stored artwork
