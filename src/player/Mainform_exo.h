@@ -237,6 +237,8 @@ public:
     void yes_timerTimer(TObject* Sender = nullptr);
     // Runs the check of a page number 1..8.
     void RunCheckOfPage(int pageNumber);
+    // Appends the attempt members as one trace record (the games write theirs so).
+    void WriteTraceRecord();
 
     // ---- Exercise pages ---------------------------------------------------------
     void ShowExerciseQCM(AnsiString content);

@@ -48,6 +48,8 @@ void AppendTraceRecord(TMainFormEXO& f) {
 
 }  // namespace
 
+void TMainFormEXO::WriteTraceRecord() { AppendTraceRecord(*this); }
+
 void TMainFormEXO::RunCheckOfPage(int pageNumber) {
     switch (pageNumber) {
     case kTrueFalsePage: CheckQB(); break;

@@ -53,4 +53,8 @@ void DrawTickBox(QPainter& p, const QSize& size, bool ticked);
 void DrawFullMarks(QPainter& p, const QSize& size, int frame);
 void DrawInfoNote(QPainter& p, const QSize& size);
 
+// Games screen: the frame of a text command in its current colours (glossy body,
+// coloured edge), drawn by the frame itself as the mouse changes its colours.
+void DrawTextButtonFrame(QPainter& p, const QRectF& r, const QColor& fill, const QColor& edge);
+
 }  // namespace art
