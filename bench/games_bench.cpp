@@ -1,5 +1,6 @@
 // Timing of the games: evaluating a full composition of fourteen tokens, generating
-// the target expression of five numbers, and one whole draw of the numbers board.
+// the target expression of five numbers, one whole draw of the numbers board, and
+// placing the fleet of the ship-locating game.
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 
 #include "DataFolder.h"
 #include "games/ExpressionEvaluator.h"
+#include "games/Fleet.h"
 #include "games/ExpressionGenerator.h"
 #include "games/Jeux.h"
 #include "home/Intro.h"
@@ -66,6 +68,35 @@ static void BM_NewDrawPainted(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_NewDrawPainted)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// Placing a whole fleet of seven ships.
+static void BM_PlaceFleet(benchmark::State& state) {
+    RandSeed(1);
+    FleetGrid grid;
+    for (auto _ : state) benchmark::DoNotOptimize(PlaceFleet(grid, {}, {}));
+}
+BENCHMARK(BM_PlaceFleet)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// The same with the screen's progress bar stepped 700 times, as NOUVELLE PARTIE does.
+static void BM_PlaceFleetWithProgressBar(benchmark::State& state) {
+    RandSeed(1);
+    FleetGrid grid;
+    Jeu->PanelPG->Show();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PlaceFleet(grid, [] { Jeu->PG->SetPosition(0); }, [] { Jeu->PG->StepIt(); }));
+    Jeu->PanelPG->Hide();
+}
+BENCHMARK(BM_PlaceFleetWithProgressBar)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// The whole NOUVELLE PARTIE: the board reset and drawn again, the fleet, the squares.
+static void BM_NouvellePartie(benchmark::State& state) {
+    for (auto _ : state) {
+        Jeu->NouvellePartie->SetCaption("NOUVELLE PARTIE");
+        Jeu->NouvellePartieClick();
+    }
+    if (Jeu->FleetList.empty()) state.SkipWithError("no fleet");
+}
+BENCHMARK(BM_NouvellePartie)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -29,6 +29,29 @@ long long SecondsSinceEpoch(const TDateTime& t) {
 
 }  // namespace
 
+AnsiString Numbered(const char* stem, int k) {
+    AnsiString name = stem;
+    name += IntToStr(k);
+    return name;
+}
+
+TMemo* StoredText(TControl* parent, const AnsiString& name, int left, int top, int width, int height,
+                  const AnsiString& font, int px, const std::vector<const char*>& lines) {
+    auto* memo = new TMemo(parent, name);
+    memo->SetBounds(left, top, width, height);
+    memo->SetColor(parent->Color());
+    memo->SetBorderStyle(TBorderStyle::None);
+    memo->SetReadOnly(true);
+    memo->SetScrollBars(false);
+    memo->Font().SetName(font);
+    memo->Font().SetHeight(px);
+    memo->Font().SetColor(clNavy);
+    TStringList text;
+    for (const char* line : lines) text.Add(Utf8ToAnsi(line));
+    memo->SetLines(text);
+    return memo;
+}
+
 TImage* CentredPicture(TControl* parent, const AnsiString& name, int left, int top, int width, int height) {
     TImage* image = MakePicture(parent, name, "", left, top, width, height);
     image->SetCenter(true);
@@ -38,6 +61,7 @@ TImage* CentredPicture(TControl* parent, const AnsiString& name, int left, int t
 TJeu::TJeu() : TForm("Jeu") {
     SetCaption(Utf8ToAnsi("JEUX"));
     Border = AddScreenBorder(this);
+    BuildNavalBoard();
     BuildCompteBoard();
     BuildChoicePanel();
     Border->BringToFront();
@@ -67,6 +91,7 @@ void TJeu::BuildChoicePanel() {
 void TJeu::FormShow(TObject*) {
     // Two openings within the same second draw the same games.
     RandSeed(static_cast<unsigned>(static_cast<unsigned long long>(SecondsSinceEpoch(Now())) * 1000u));
+    ResetNavalBoard();
     ResetCompteBoard();
     StartForm->RenderGlyphText("choix du jeu", ChoixDuJeu);
     CHOISIRJEU->SetBounds(kBoardLeft, kBoardTop, kBoardWidth, kBoardHeight);

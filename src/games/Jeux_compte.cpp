@@ -22,7 +22,7 @@ constexpr TColor kBoundColour = 6855555;
 constexpr TColor kRulesColour = 12444091;
 constexpr int kTile = 57, kTileStep = 64;
 
-const char* const kRules[] = {
+const std::vector<const char*> kRules = {
     "Le principe du jeu consiste à obtenir exactement LA VALEUR DU COMPTE à l'aide d'une opération arithmétique composée ",
     "des NOMBRES A UTILISER et des symboles d'opération + - x / et des parenthèses ().",
     "Pour jouer, il suffit de ",
@@ -40,13 +40,6 @@ const char* const kRules[] = {
     "- pour changer une des bornes, il suffit de cliquer dessus et saisir la valeur de son choix",
     "- un exemple d'expression avec parenthèse est  ( 4 + 3 ) x 2 - 8, ce qui fait 6.",
 };
-
-// "v1", "op6", "s14": the components of a row.
-AnsiString Numbered(const char* stem, int k) {
-    AnsiString name = stem;
-    name += IntToStr(k);
-    return name;
-}
 
 TGroupBox* GroupBox(TControl* parent, const char* name, const char* caption, int l, int t, int w, int h) {
     auto* box = new TGroupBox(parent, name);
@@ -163,18 +156,7 @@ void TJeu::BuildCompteRules() {
     // Over the slots, the verdict and the command row, which it keeps out of reach.
     COMPTEHELP = MakePanel(CompteEstBon, "COMPTEHELP", 30, 346, 1110, 322, kRulesColour);
     COMPTEHELP->SetBevelOuter(TBevelCut::Lowered);
-    Memo2 = new TMemo(COMPTEHELP, "Memo2");
-    Memo2->SetBounds(12, 12, 1086, 266);
-    Memo2->SetColor(kRulesColour);
-    Memo2->SetBorderStyle(TBorderStyle::None);
-    Memo2->SetReadOnly(true);
-    Memo2->SetScrollBars(false);
-    Memo2->Font().SetName("Courier New");
-    Memo2->Font().SetHeight(13);
-    Memo2->Font().SetColor(clNavy);
-    TStringList lines;
-    for (const char* line : kRules) lines.Add(Utf8ToAnsi(line));
-    Memo2->SetLines(lines);
+    Memo2 = StoredText(COMPTEHELP, "Memo2", 12, 12, 1086, 266, "Courier New", 13, kRules);
     HideHelpCompte = AddTextLink(COMPTEHELP, "HideHelpCompte", "FERMER", 0, 286, 14, clRed);
     HideHelpCompte->SetLeft((COMPTEHELP->Width() - HideHelpCompte->Width()) / 2);
     HideHelpCompte->OnClick = [this](TObject* s) { HideHelpCompteClick(s); };

@@ -1,11 +1,13 @@
 // The pictures of the games screen: the choice panel's banner and scenes, the numbers
-// board's title, its number and operator tiles and its slots, and the glossy frames of
-// the text commands.
+// board's title, its number and operator tiles and its slots, the sea chart and the
+// decorations of the ship-locating board, the ship markers and the glossy frames of the
+// text commands.
 #include <algorithm>
 #include <cmath>
 #include <tuple>
 
 #include <QLinearGradient>
+#include <QPolygonF>
 #include <QRadialGradient>
 
 #include "ui/ArtParts.h"
@@ -18,6 +20,13 @@ namespace {
 QPainterPath RoundedPath(const QRectF& r, qreal radius) {
     QPainterPath path;
     path.addRoundedRect(r, radius, radius);
+    return path;
+}
+
+QPainterPath Polygon(std::initializer_list<QPointF> points) {
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(points)));
+    path.closeSubpath();
     return path;
 }
 
@@ -82,20 +91,10 @@ void DrawShipScene(QPainter& p, const QSize& size) {
     for (int i = 0; i < 3; ++i) p.drawEllipse(QPointF(112 + i * 26, 90), 7, 7);
     // Mast and flag.
     p.drawLine(QPointF(78, 104), QPointF(78, 34));
-    QPainterPath flag;
-    flag.moveTo(78, 36);
-    flag.lineTo(112, 46);
-    flag.lineTo(78, 56);
-    flag.closeSubpath();
     p.setBrush(kSun);
-    p.drawPath(flag);
+    p.drawPath(Polygon({{78, 36}, {112, 46}, {78, 56}}));
     // Hull.
-    QPainterPath hull;
-    hull.moveTo(28, 104);
-    hull.lineTo(252, 104);
-    hull.lineTo(226, 140);
-    hull.lineTo(54, 140);
-    hull.closeSubpath();
+    const QPainterPath hull = Polygon({{28, 104}, {252, 104}, {226, 140}, {54, 140}});
     QLinearGradient hg(QPointF(0, 104), QPointF(0, 140));
     hg.setColorAt(0, QColor(0x3B, 0x4F, 0x9E));
     hg.setColorAt(1, QColor(0x22, 0x2E, 0x66));
@@ -153,6 +152,104 @@ void DrawNumberCards(QPainter& p, const QSize& size) {
     p.restore();
 }
 
+// The sea chart under the ship-locating grid: deep water, a lighter cell at each
+// square, column numbers above and row letters on the left.
+void DrawSeaChart(QPainter& p, const QSize& size) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF sea(1, 1, size.width() - 2, size.height() - 2);
+    const QPainterPath body = RoundedPath(sea, 18);
+    QLinearGradient g(sea.topLeft(), sea.bottomLeft());
+    g.setColorAt(0, QColor(0x2F, 0x6D, 0xA8));
+    g.setColorAt(1, QColor(0x1B, 0x3F, 0x73));
+    p.fillPath(body, g);
+    p.setClipPath(body);
+    // Swell lines across the water.
+    p.setPen(QPen(QColor(255, 255, 255, 28), 2));
+    for (int y = 30; y < size.height(); y += 34) {
+        QPainterPath swell;
+        swell.moveTo(0, y);
+        for (int x = 0; x < size.width(); x += 60) swell.quadTo(QPointF(x + 30, y - 9), QPointF(x + 60, y));
+        p.drawPath(swell);
+    }
+    const QFont labels = Font(QStringLiteral("Arial"), 14);
+    for (int k = 0; k < 10; ++k) {
+        const qreal left = kSquareLefts[k] - kChartLeft, top = kSquareTops[k] - kChartTop;
+        DrawCaption(p, QString::number(k + 1), QRectF(left, 2, 48, 19), 14, kCream, kInk, 3);
+        DrawCaption(p, QString(QChar('A' + k)), QRectF(16, top, 26, 48), 16, kCream, kInk, 3);
+        for (int r = 0; r < 10; ++r) {
+            const QRectF cell(left + 1, kSquareTops[r] - kChartTop + 1, 46, SquareHeight(r + 1) - 2);
+            const QPainterPath path = RoundedPath(cell, 6);
+            p.fillPath(path, QColor(255, 255, 255, 34));
+            p.setPen(QPen(QColor(255, 255, 255, 70), 1));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(path);
+        }
+    }
+    p.restore();
+    p.setPen(QPen(kBorder, 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(body);
+}
+
+// A lighthouse on its rock, its beam sweeping out.
+void DrawLighthouse(QPainter& p, const QSize& size) {
+    const qreal s = std::min(size.width() / 140.0, size.height() / 260.0);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate((size.width() - 140 * s) / 2, (size.height() - 260 * s) / 2);
+    p.scale(s, s);
+    const QPainterPath beam = Polygon({{70, 52}, {140, 20}, {140, 84}});
+    QLinearGradient bg(QPointF(70, 0), QPointF(140, 0));
+    bg.setColorAt(0, QColor(0xFF, 0xF1, 0xA6, 200));
+    bg.setColorAt(1, QColor(0xFF, 0xF1, 0xA6, 0));
+    p.fillPath(beam, bg);
+    p.setPen(QPen(kInk, 2.2));
+    // Rock.
+    p.setBrush(QColor(0x6B, 0x6F, 0x7A));
+    p.drawRoundedRect(QRectF(14, 226, 112, 30), 14, 14);
+    // Tower in red and white bands.
+    const QPainterPath tower = Polygon({{48, 228}, {56, 76}, {84, 76}, {92, 228}});
+    p.setBrush(kCream);
+    p.drawPath(tower);
+    p.save();
+    p.setClipPath(tower);
+    for (int band = 0; band < 3; ++band) p.fillRect(QRectF(40, 100 + band * 44, 60, 22), kCoral);
+    p.restore();
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(tower);
+    // Lantern and roof.
+    p.setBrush(kSun);
+    p.drawRect(QRectF(54, 42, 32, 34));
+    p.setBrush(kCoral);
+    p.drawPath(Polygon({{48, 44}, {70, 20}, {92, 44}}));
+    p.restore();
+}
+
+// A compass rose.
+void DrawCompass(QPainter& p, const QSize& size) {
+    const qreal r = std::min(size.width(), size.height()) / 2.0 - 4;
+    const QPointF c(size.width() / 2.0, size.height() / 2.0);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(kCream);
+    p.drawEllipse(c, r, r);
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c, r * 0.78, r * 0.78);
+    for (int k = 0; k < 8; ++k) {
+        const qreal length = k % 2 == 0 ? r * 0.74 : r * 0.46;
+        p.save();
+        p.translate(c);
+        p.rotate(k * 45);
+        p.setBrush(k == 0 ? kCoral : (k % 2 == 0 ? kSky : kTeal));
+        p.drawPath(Polygon({{0, -length}, {r * 0.12, 0}, {-r * 0.12, 0}}));
+        p.restore();
+    }
+    DrawCaption(p, QStringLiteral("N"), QRectF(c.x() - 12, c.y() - r - 2, 24, 20), 16, kCoral, kInk, 3);
+    p.restore();
+}
+
 void DrawBanner(QPainter& p, const QSize& size, const QColor& base, const QString& text, qreal px, Icon icon) {
     DrawRibbon(p, QRectF(0, 2, size.width(), size.height() - 4), base, text, px, icon);
 }
@@ -167,6 +264,22 @@ void DrawTextButtonFrame(QPainter& p, const QRectF& r, const QColor& fill, const
     p.setPen(QPen(edge, 1.6));
     p.setBrush(Qt::NoBrush);
     p.drawPath(RoundedPath(r.adjusted(1, 1, -1, -3), radius));
+    p.restore();
+}
+
+void DrawShipMarker(QPainter& p, const QRectF& r, const QColor& hatch, const QColor& edge, qreal edgeWidth) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = r.adjusted(edgeWidth / 2, edgeWidth / 2, -edgeWidth / 2, -edgeWidth / 2);
+    const qreal radius = std::min(box.width(), box.height()) / 3;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 90));
+    p.drawRoundedRect(box, radius, radius);
+    p.setBrush(QBrush(hatch, Qt::DiagCrossPattern));
+    p.drawRoundedRect(box, radius, radius);
+    p.setPen(QPen(edge, edgeWidth));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(box, radius, radius);
     p.restore();
 }
 
@@ -192,6 +305,13 @@ void RegisterGamesArt(Registry& r) {
     r.Add("jeu_tuile_signe", QSize(57, 57), kScreen, [](QPainter& p, const QSize& s) { DrawTileRim(p, s, kTeal); });
     r.Add("jeu_cadre_compte", QSize(129, 57), kScreen, [](QPainter& p, const QSize& s) { DrawTileRim(p, s, kCoral); });
     r.Add("jeu_case", QSize(57, 57), kScreen, DrawSlot);
+    r.Add("jeu_titre_naval", QSize(560, 70), kScreen, [](QPainter& p, const QSize& s) {
+        DrawBanner(p, s, kSky, QStringLiteral("LA RECONNAISSANCE NAVALE"), 30, Icon::Globe);
+    });
+    r.Add("jeu_carte_marine", QSize(kChartWidth, kChartHeight), kScreen, DrawSeaChart);
+    r.Add("jeu_phare", QSize(140, 260), kScreen, DrawLighthouse);
+    r.Add("jeu_boussole", QSize(130, 130), kScreen, DrawCompass);
+    r.Add("jeu_bateau_petit", QSize(180, 116), kScreen, DrawShipScene);
 }
 
 }  // namespace art

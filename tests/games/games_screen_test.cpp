@@ -31,6 +31,7 @@ TEST_F(GamesScreenTest, ChoiceBoardsAndClosingCycle) {
         choicePanel();
         SendClick(games->Label19);
         EXPECT_FALSE(games->CHOISIRJEU->Visible() || games->CompteEstBon->Visible());
+        EXPECT_TRUE(games->Panel1->Visible() && games->NouvellePartie->Visible());
         EXPECT_TRUE(games->Visible());
     };
     SendClick(player->LabelJEU);

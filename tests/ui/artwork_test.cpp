@@ -34,7 +34,8 @@ Names ScreenNames() {
                    "qb_img_select", "qb_img_unselect", "qb_bravo", "qb_faux_vrai", "qb_faux_faux",
                    "jeu_banniere", "jeu_bateau", "jeu_cartes", "jeu_pingouin_1", "jeu_pingouin_2",
                    "jeu_titre_compte", "jeu_trophee", "jeu_tuile_nombre", "jeu_tuile_signe", "jeu_cadre_compte",
-                   "jeu_case"};
+                   "jeu_case", "jeu_titre_naval", "jeu_carte_marine", "jeu_phare", "jeu_boussole",
+                   "jeu_bateau_petit"};
     for (const auto& s : kTwinStems) names.insert(names.end(), {s + "1", s + "2"});
     for (const auto& l : kLevels) names.insert(names.end(), {"Classe" + l, "player_Classe" + l});
     for (int m = 0; m <= 10; ++m) names.push_back("Note" + std::to_string(m));
