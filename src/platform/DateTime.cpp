@@ -119,4 +119,6 @@ void Randomize() {
     Generator().seed(static_cast<std::mt19937::result_type>(ticks ^ (ticks >> 32)));
 }
 
+void RandSeed(unsigned seed) { Generator().seed(seed); }
+
 void SetRandomSource(std::function<int(int)> source) { RandomSource() = std::move(source); }

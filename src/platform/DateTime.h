@@ -24,5 +24,7 @@ bool ParseDateTimeText(const AnsiString& text, TDateTime& out);
 int Random(int n);
 // Seeds the generator from the clock.
 void Randomize();
+// Seeds the generator with a given value: the same seed gives the same draws.
+void RandSeed(unsigned seed);
 // Installs a source of draws (called with n > 0); an empty function restores the generator.
 void SetRandomSource(std::function<int(int)> source);

@@ -53,4 +53,18 @@ void DrawTickBox(QPainter& p, const QSize& size, bool ticked);
 void DrawFullMarks(QPainter& p, const QSize& size, int frame);
 void DrawInfoNote(QPainter& p, const QSize& size);
 
+// Games screen: the frame of a text command in its current colours (glossy body,
+// coloured edge), drawn by the frame itself as the mouse changes its colours.
+void DrawTextButtonFrame(QPainter& p, const QRectF& r, const QColor& fill, const QColor& edge);
+// The marker over a located ship: a rounded box hatched with a diagonal cross.
+void DrawShipMarker(QPainter& p, const QRectF& r, const QColor& hatch, const QColor& edge, qreal edgeWidth);
+
+// The ship-locating grid as the sea chart under it is drawn: the chart's place on its
+// panel, and the left of each column and top of each row of squares on that panel
+// (squares are 48 wide and 48 high, 49 for rows 3 and 4).
+inline constexpr int kChartLeft = 208, kChartTop = 16, kChartWidth = 585, kChartHeight = 537;
+inline constexpr int kSquareLefts[10] = {254, 303, 353, 403, 452, 502, 551, 601, 651, 701};
+inline constexpr int kSquareTops[10] = {38, 87, 136, 186, 236, 286, 335, 384, 434, 484};
+inline constexpr int SquareHeight(int row) { return row == 3 || row == 4 ? 49 : 48; }
+
 }  // namespace art

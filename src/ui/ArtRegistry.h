@@ -44,5 +44,6 @@ void RegisterChoicePagesArt(Registry& r);
 void RegisterOptionsArt(Registry& r);
 void RegisterHistoryArt(Registry& r);
 void RegisterGoodbyeArt(Registry& r);
+void RegisterGamesArt(Registry& r);
 
 }  // namespace art

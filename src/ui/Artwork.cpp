@@ -49,7 +49,8 @@ public:
         for (auto registerScreen : {art::RegisterHomeArt, art::RegisterLetterArt,
                                     art::RegisterIdentificationArt, art::RegisterPlayerArt,
                                     art::RegisterChoicePagesArt, art::RegisterOptionsArt,
-                                    art::RegisterHistoryArt, art::RegisterGoodbyeArt})
+                                    art::RegisterHistoryArt, art::RegisterGoodbyeArt,
+                                    art::RegisterGamesArt})
             registerScreen(*this);
     }
     void Add(const std::string& name, QSize size, const QColor& surface, art::DrawFn draw) override {

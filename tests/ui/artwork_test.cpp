@@ -35,7 +35,11 @@ Names ScreenNames() {
                    "qb_img_select", "qb_img_unselect", "qb_bravo", "qb_faux_vrai", "qb_faux_faux",
                    "options_titre", "options_entete", "options_deco_1", "options_deco_2", "histo_titre",
                    "histo_cahier", "fin_titre", "fin_arc_en_ciel", "fin_trophee", "fin_pingouin", "fin_ballon",
-                   "fin_jardin"};
+                   "fin_jardin",
+                   "jeu_banniere", "jeu_bateau", "jeu_cartes", "jeu_pingouin_1", "jeu_pingouin_2",
+                   "jeu_titre_compte", "jeu_trophee", "jeu_tuile_nombre", "jeu_tuile_signe", "jeu_cadre_compte",
+                   "jeu_case", "jeu_titre_naval", "jeu_carte_marine", "jeu_phare", "jeu_boussole",
+                   "jeu_bateau_petit"};
     for (int n = 1; n <= 7; ++n) names.push_back("soleil_" + std::to_string(n));
     for (const auto& s : kTwinStems) names.insert(names.end(), {s + "1", s + "2"});
     for (const auto& l : kLevels) names.insert(names.end(), {"Classe" + l, "player_Classe" + l});

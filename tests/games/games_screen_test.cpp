@@ -1,0 +1,99 @@
+// The games screen: opened modally from the player, the choice panel and the closing
+// cycle, the learner's name, the seeding of the draws and the text-button colours.
+#include "GamesFixture.h"
+
+namespace {
+
+using GamesScreenTest = GamesTest;
+
+bool Covers(const TControl* panel) { return panel->geometry() == QRect(10, 10, 1170, 944); }
+
+}  // namespace
+
+TEST_F(GamesScreenTest, ChoiceBoardsAndClosingCycle) {
+    // Each opening starts on the choice panel over both boards, with its title and name.
+    const auto choicePanel = [&] {
+        EXPECT_TRUE(games->CHOISIRJEU->Visible() && Covers(games->CHOISIRJEU));
+        EXPECT_FALSE(games->CompteEstBon->Visible());
+        EXPECT_TRUE(Shows(games->ChoixDuJeu, "choix du jeu"));
+        EXPECT_TRUE(!games->nom_joueur->Picture().Empty() && SamePicture(games->nom_joueur, StartForm->IdentifiantNOM));
+    };
+    onModal = [&](TForm&) {
+        choicePanel();
+        SendClick(games->Label17);
+        EXPECT_TRUE(!games->CHOISIRJEU->Visible() && games->CompteEstBon->Visible() && Covers(games->CompteEstBon));
+        SendClick(games->QUITTERCompte);
+        EXPECT_FALSE(games->Visible());
+    };
+    SendClick(player->LabelJEU);
+    // The ship-locating board lies under the choice panel.
+    onModal = [&](TForm&) {
+        choicePanel();
+        SendClick(games->Label19);
+        EXPECT_FALSE(games->CHOISIRJEU->Visible() || games->CompteEstBon->Visible());
+        EXPECT_TRUE(games->Panel1->Visible() && games->NouvellePartie->Visible());
+        EXPECT_TRUE(games->Visible());
+    };
+    SendClick(player->LabelJEU);
+    onModal = [&](TForm&) {
+        choicePanel();
+        SendClick(games->Label16);
+        EXPECT_FALSE(games->Visible());
+    };
+    SendClick(player->LabelJEU);
+    EXPECT_EQ(modalForms, std::vector<AnsiString>({"Jeu", "Jeu", "Jeu"}));
+    EXPECT_TRUE(games->CHOISIRJEU->Visible() && !games->CompteEstBon->Visible());
+    EXPECT_TRUE(player->Visible());
+
+    // A learner with no name picture yet gets an empty one, not the previous learner's.
+    StartForm->IdentifiantNOM->Picture().Clear();
+    OpenGames();
+    EXPECT_TRUE(games->nom_joueur->Picture().Empty());
+}
+
+TEST_F(GamesScreenTest, OpeningsWithinOneSecondDrawTheSameNumbers) {
+    const auto firstDraw = [&] {
+        OpenGames();
+        games->Label17Click();
+        games->NOUVEAUTirageClick();
+        AnsiString numbers;
+        for (TImage* v : games->Numbers) numbers += v->Hint() + ";";
+        games->Close();
+        return numbers + games->verdict->Hint();
+    };
+    const AnsiString first = firstDraw();
+    EXPECT_EQ(firstDraw(), first);
+    // The seed follows the clock.
+    clock.second += 1;
+    const AnsiString later = firstDraw();
+    EXPECT_NE(later, first);
+    EXPECT_EQ(firstDraw(), later);
+}
+
+TEST_F(GamesScreenTest, TextButtonsAndLinksFollowTheMouse) {
+    OpenGames();
+    games->Label17Click();
+    const std::pair<TLabel*, TShape*> buttons[] = {
+        {games->Label19, games->Shape113},         {games->Label17, games->Shape111},
+        {games->Label16, games->Shape110},         {games->NOUVEAUTirage, games->Shape105},
+        {games->VERIFIERCompte, games->Shape104},  {games->SOLUTIONCompte, games->Shape106},
+        {games->QUITTERCompte, games->Shape107},   {games->EFFACERSolution, games->Shape108},
+        {games->AIDECompte, games->Shape109},
+    };
+    const auto colours = [](TLabel* label, TShape* frame) {
+        return std::vector<TColor>{label->Font().Color(), frame->Brush().Color(), frame->Pen().Color()};
+    };
+    for (const auto& [label, frame] : buttons) {
+        SCOPED_TRACE(label->Name());
+        EXPECT_EQ(colours(label, frame), std::vector<TColor>({clNavy, 12684098, 15306620}));
+        EXPECT_TRUE(label->Cursor() == TCursor::HandPoint && frame->geometry().contains(label->geometry()));
+        SendEnter(label);
+        EXPECT_EQ(colours(label, frame), std::vector<TColor>({128, 6986122, 15306620}));
+        SendLeave(label);
+        EXPECT_EQ(colours(label, frame), std::vector<TColor>({clNavy, 12684098, 15306620}));
+    }
+    SendEnter(games->HideHelpCompte);
+    EXPECT_EQ(games->HideHelpCompte->Font().Color(), clRed);
+    SendLeave(games->HideHelpCompte);
+    EXPECT_EQ(games->HideHelpCompte->Font().Color(), clNavy);
+}
