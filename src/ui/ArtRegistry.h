@@ -40,5 +40,6 @@ void RegisterHomeArt(Registry& r);
 void RegisterLetterArt(Registry& r);
 void RegisterIdentificationArt(Registry& r);
 void RegisterPlayerArt(Registry& r);
+void RegisterWatchArt(Registry& r);
 
 }  // namespace art
