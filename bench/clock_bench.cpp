@@ -49,11 +49,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     auto folder = std::make_unique<TempDataFolder>(std::vector<std::string>{"Paul@Mathematiques CM1"});
-    InstallDialogHooks(DialogHooks{.message = [](const AnsiString&) {},
-                                   .dialog = [](const AnsiString&, TMsgDlgType, int) { return 1; },
-                                   .input = {},
-                                   .openUrl = [](const AnsiString&) {},
-                                   .modal = [](TForm&) {}});
+    RecordedDialogs dialogs;
+    InstallDialogHooks(RecordingHooks(dialogs));
     CreateScreens();
     StartForm->ShowForm();
     // The player as the learner sees it; its own timer stays out of the timing.

@@ -489,6 +489,9 @@ void TMainFormEXO::FormShow(TObject*) {
         label_previous->SetEnabled(false);
         ExoLoadDone = 1;
         ExoUnshown = false;
+        // No exercise is open: the watch is back, the figure toggle has nothing to turn.
+        watch_panel->Show();
+        Panel_afficher_image->Hide();
         ExoMark = 0;
         CurrentExoIndex = -1;
         NavDirection = 0;
