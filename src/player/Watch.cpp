@@ -65,7 +65,6 @@ WatchHand HandEnd(int angle, int length, int penWidth) {
     const double r = angle * (1.0 / 180.0) * 3.141516;
     WatchHand h;
     h.angle = angle;
-    h.length = length;
     h.penWidth = penWidth;
     h.x = static_cast<int>(kWatchCentre + std::sin(r) * length);
     h.y = static_cast<int>(kWatchCentre - std::cos(r) * length);

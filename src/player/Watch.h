@@ -25,7 +25,6 @@ bool ReadWatchTime(const AnsiString& dateTimeText, WatchTime& time);
 // of that width. The angle is in degrees, clockwise from 12 o'clock.
 struct WatchHand {
     int angle = 0;
-    int length = 0;
     int penWidth = 1;
     int x = 50, y = 50;
 };
