@@ -167,7 +167,14 @@ int WritePictures(const ContentSet& content, const std::string& imagesDir) {
     if (!fs::is_directory(imagesDir)) throw BuildError(imagesDir + ": cannot make the pictures folder");
     int count = 0;
     for (const std::string& name : content.UsedPictures()) {
-        SaveJpeg(DrawPicture(content.pictures.at(name)), (fs::path(imagesDir) / name).string());
+        const PictureRecipe& recipe = content.pictures.at(name);
+        const fs::path path = fs::path(imagesDir) / name;
+        if (MakesNoPicture(recipe)) {
+            // Missing on purpose, also in a folder laid out before.
+            fs::remove(path, ec);
+            continue;
+        }
+        SavePicture(DrawPicture(recipe), path.string());
         ++count;
     }
     return count;

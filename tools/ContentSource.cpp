@@ -197,10 +197,8 @@ std::map<std::string, PictureRecipe> ReadPictures(const fs::path& path) {
         words >> r.name >> r.drawing;
         for (std::string w; words >> w;) r.args.push_back(w);
         const std::string where = Where(path.string(), static_cast<int>(i + 1));
-        const std::string lower = LowerAscii(r.name);
-        const bool jpeg = lower.size() > 4 && (lower.ends_with(".jpg") || lower.ends_with(".jpeg"));
-        if (!jpeg || r.name.find_first_of("/\\") != std::string::npos)
-            throw BuildError(where + "a picture name is a file name ending in .jpg");
+        if (!PictureFormat(r.name) || r.name.find_first_of("/\\") != std::string::npos)
+            throw BuildError(where + "a picture name is a file name ending in .jpg, .png or .bmp");
         const std::string problem = CheckRecipe(r);
         if (!problem.empty()) throw BuildError(where + problem);
         if (!recipes.emplace(r.name, r).second) throw BuildError(where + r.name + " is described twice");

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <set>
 
+#include <QBuffer>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPainter>
@@ -296,6 +297,25 @@ QImage Angle(int degrees) {
     return image;
 }
 
+// Squared paper larger than the figure, a square of `side` squares in its middle: the
+// figure shows the middle, so the square is whole and the paper runs off the edges.
+QImage SquaredPaper(int side) {
+    constexpr int kSize = 400, kCell = 20;
+    QImage image = Canvas(kSize, kSize);
+    QPainter p(&image);
+    p.setPen(QPen(QColor(170, 200, 230), 1));
+    for (int i = 0; i <= kSize; i += kCell) {
+        p.drawLine(i, 0, i, kSize);
+        p.drawLine(0, i, kSize, i);
+    }
+    const int at = (kSize / kCell - side) / 2 * kCell;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kBlue, 3));
+    p.setBrush(QColor(90, 150, 220, 90));
+    p.drawRect(QRectF(at, at, side * kCell, side * kCell));
+    return image;
+}
+
 // libjpeg reports errors through a jump back into the encoder.
 struct JpegError {
     jpeg_error_mgr manager;
@@ -341,6 +361,20 @@ bool EncodeRgb(const unsigned char* rgb, int width, int height, int quality,
     return true;
 }
 
+// Writes through a temporary file in the same folder, then a rename; false on failure,
+// with no temporary file left.
+bool WriteAtomically(const std::string& path, const void* data, size_t size) {
+    const std::string temp = path + ".tmp-" + std::to_string(::getpid());
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    bool written = f && std::fwrite(data, 1, size, f) == size;
+    if (f && std::fclose(f) != 0) written = false;
+    if (!written || std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string CheckRecipe(const PictureRecipe& r) {
@@ -366,17 +400,25 @@ std::string CheckRecipe(const PictureRecipe& r) {
             return "rectangle L l: the two sides in cm";
     } else if (r.drawing == "angle") {
         if (a.size() != 1 || !ParseInt(a[0], 1, 180, i1)) return "angle D: degrees from 1 to 180";
+    } else if (r.drawing == "quadrillage") {
+        if (a.size() != 1 || !ParseInt(a[0], 1, 12, i1)) return "quadrillage N: a square of 1 to 12 squares";
+    } else if (r.drawing == "absente") {
+        if (!a.empty()) return "absente: no values (no file is made)";
     } else {
-        return "unknown drawing \"" + r.drawing + "\" (pommes regle horloge fraction formes rectangle angle)";
+        return "unknown drawing \"" + r.drawing +
+               "\" (pommes regle horloge fraction formes rectangle angle quadrillage absente)";
     }
     return "";
 }
+
+bool MakesNoPicture(const PictureRecipe& r) { return r.drawing == "absente"; }
 
 QImage DrawPicture(const PictureRecipe& r) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw BuildError("drawing the exercise pictures needs a QGuiApplication");
     const std::string problem = CheckRecipe(r);
     if (!problem.empty()) throw BuildError(r.where + ": " + problem);
+    if (MakesNoPicture(r)) throw BuildError(r.where + ": " + r.name + " is missing on purpose: no picture to draw");
     const auto& a = r.args;
     double d1 = 0, d2 = 0;
     if (r.drawing == "pommes") return Apples(std::stoi(a[0]));
@@ -392,6 +434,7 @@ QImage DrawPicture(const PictureRecipe& r) {
         ParseNumber(a[1], 0, 1000, d2);
         return Rectangle(d1, d2, a[0], a[1]);
     }
+    if (r.drawing == "quadrillage") return SquaredPaper(std::stoi(a[0]));
     return Angle(std::stoi(a[0]));
 }
 
@@ -412,13 +455,29 @@ void SaveJpeg(const QImage& image, const std::string& path, int quality) {
         throw BuildError(path + ": JPEG encoding failed: " + message);
     }
 
-    const std::string temp = path + ".tmp-" + std::to_string(::getpid());
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    bool written = f && std::fwrite(data, 1, size, f) == size;
-    if (f && std::fclose(f) != 0) written = false;
+    const bool saved = WriteAtomically(path, data, size);
     std::free(data);
-    if (!written || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
+    if (!saved) throw BuildError(path + ": cannot be written");
+}
+
+const char* PictureFormat(const std::string& name) {
+    std::string lower = name.substr(name.find_last_of("/\\") + 1);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower.size() > 4 && (lower.ends_with(".jpg") || lower.ends_with(".jpeg"))) return "JPEG";
+    if (lower.size() > 4 && lower.ends_with(".png")) return "PNG";
+    if (lower.size() > 4 && lower.ends_with(".bmp")) return "BMP";
+    return nullptr;
+}
+
+void SavePicture(const QImage& image, const std::string& path) {
+    const char* format = PictureFormat(path);
+    if (!format) throw BuildError(path + ": a picture is a .jpg, .png or .bmp file");
+    if (std::string(format) == "JPEG") return SaveJpeg(image, path);
+    if (image.isNull()) throw BuildError(path + ": no picture to save");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format)) throw BuildError(path + ": " + format + " encoding failed");
+    if (!WriteAtomically(path, bytes.constData(), static_cast<size_t>(bytes.size())))
         throw BuildError(path + ": cannot be written");
-    }
 }

@@ -6,8 +6,6 @@
 #include <cstring>
 #include <vector>
 
-#include <QFile>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPen>
 
@@ -17,6 +15,7 @@ extern "C" {
 }
 
 #include "Errors.h"
+#include "Files.h"
 
 QColor ToQColor(TColor c) {
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
@@ -164,18 +163,35 @@ void TBitmap::SetSize(int w, int h, TColor fill) {
 // ---------------------------------------------------------------------------
 // Pictures
 
-void TPicture::LoadFromFile(const AnsiString& path) {
-    QString qpath = ToQString(path);
-    QFileInfo info(qpath);
-    if (!info.exists() || !info.isFile())
-        throw EFileError("Cannot open picture " + path);
-    QString ext = info.suffix().toLower();
+namespace {
+
+// The extension of the file name in lower case ("" when it has none).
+std::string Extension(const std::string& path) {
+    const size_t slash = path.rfind(PathSep);
+    const size_t dot = path.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
+    std::string ext = path.substr(dot + 1);
+    for (char& c : ext)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return ext;
+}
+
+}  // namespace
+
+void TPicture::LoadFromFile(const std::string& path) {
+    // The kind follows the name, as the picture component always did: a PNG named
+    // .bmp is not read.
+    const std::string ext = Extension(path);
     QImage loaded;
     if (ext == "jpg" || ext == "jpeg") {
         loaded = LoadJpeg(path);
+    } else if (ext == "png" || ext == "bmp") {
+        const std::string bytes = ReadFileBytes(path);
+        if (!loaded.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()),
+                                 ext == "png" ? "PNG" : "BMP"))
+            throw EFileError(Utf8ToAnsi("Image illisible \"") + PathText(path) + "\"");
     } else {
-        if (!loaded.load(qpath) || loaded.isNull())
-            throw EFileError("Cannot read picture " + path);
+        throw EFileError(Utf8ToAnsi("Type d'image inconnu \"") + PathText(path) + "\"");
     }
     image_ = loaded;
     deferred_.reset();
@@ -280,17 +296,13 @@ bool DecodeJpeg(const unsigned char* data, unsigned long size, QImage* out, char
 
 }  // namespace
 
-QImage LoadJpeg(const AnsiString& path) {
-    QFile file(ToQString(path));
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFileError("Cannot open picture " + path);
-    QByteArray bytes = file.readAll();
-    file.close();
-    if (bytes.isEmpty()) throw EFileError("Empty JPEG file " + path);
+QImage LoadJpeg(const std::string& path) {
+    const std::string bytes = ReadFileBytes(path);
+    if (bytes.empty()) throw EFileError(Utf8ToAnsi("Image JPEG vide \"") + PathText(path) + "\"");
     QImage image;
     char message[JMSG_LENGTH_MAX] = {0};
-    if (!DecodeJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()),
+    if (!DecodeJpeg(reinterpret_cast<const unsigned char*>(bytes.data()),
                     static_cast<unsigned long>(bytes.size()), &image, message))
-        throw EFileError("Bad JPEG file " + path + ": " + message);
+        throw EFileError(Utf8ToAnsi("Image JPEG illisible \"") + PathText(path) + "\" : " + message);
     return image;
 }

@@ -159,9 +159,11 @@ public:
     // The pixels (a deferred picture is drawn now).
     const QImage& Image() const { return deferred_ ? deferred_->Image() : image_; }
     void Clear() { image_ = QImage(); deferred_.reset(); Changed(); }
-    // By extension: .jpg/.jpeg through libjpeg, .bmp (and .png) through Qt.
-    // Throws EFileError when the file is missing or cannot be decoded.
-    void LoadFromFile(const AnsiString& path);
+    // By the extension of the file name: .jpg/.jpeg through libjpeg, .png and .bmp
+    // through Qt. The path is the system's own bytes (Files.h). Throws EFileError when
+    // the file is missing, cannot be decoded or has another extension; the picture
+    // then stays as it was.
+    void LoadFromFile(const std::string& path);
     std::function<void()> OnChange;
 private:
     friend class TImage;     // draws on the picture through its canvas
@@ -175,5 +177,5 @@ private:
     DeferredImage deferred_;
 };
 
-// Decodes a JPEG file with libjpeg; throws EFileError on failure.
-QImage LoadJpeg(const AnsiString& path);
+// Decodes a JPEG file with libjpeg (path: the system's bytes); throws EFileError on failure.
+QImage LoadJpeg(const std::string& path);

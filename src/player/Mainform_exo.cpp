@@ -79,6 +79,8 @@ TMainFormEXO::TMainFormEXO() : TForm("MainFormEXO") {
     BuildPageQO();
     BuildPageQCC();
     BuildMarkingPictures();
+    BuildFigures();
+    BuildWatch();
     BuildNotShownCover();
     WireCommands();
     // The mark badge stands over the frame; the commands and the help text it would
@@ -196,7 +198,6 @@ void TMainFormEXO::BuildFrame() {
         915, 33, TAlignment::Center);
 
     watch_panel = MakePanel(MainFrame, "watch_panel", 780, 732, 153, 102, kFrameColour);
-    watch_panel->Hide();
     Panel_afficher_image = MakePanel(MainFrame, "Panel_afficher_image", 600, 752, 225, 41,
                                      kFrameColour);
     Panel_afficher_image->Hide();
@@ -336,8 +337,8 @@ void TMainFormEXO::BuildCommandColumn() {
     WatchPanel = MakePanel(Panel1, "WatchPanel", 0, 624, 161, 153, kWindowColour);
     Image1 = new TImage(WatchPanel, "Image1");
     Image1->SetBounds(0, 0, 161, 153);
-    // The date and the time are written by the clock each second; until it runs
-    // they stay empty rather than show a dummy time.
+    // The date and the time are written by the clock each second (Mainform_watch.cpp);
+    // until its first tick they stay empty rather than show a dummy time.
     DateLabel = FixedLabel(
         TextLabel(WatchPanel, "DateLabel", 0, 0, "Courier", 15, fsBold, 0xDA753F, ""), 8, 45, 105,
         19, TAlignment::Center);
@@ -508,6 +509,9 @@ void TMainFormEXO::FormShow(TObject*) {
         label_previous->SetEnabled(false);
         ExoLoadDone = 1;
         ExoUnshown = false;
+        // No exercise is open: the watch is back, the figure toggle has nothing to turn.
+        watch_panel->Show();
+        Panel_afficher_image->Hide();
         ExoMark = 0;
         CurrentExoIndex = -1;
         NavDirection = 0;
@@ -540,6 +544,3 @@ void TMainFormEXO::ExoPageControlEnter(TObject*) {
 }
 
 void TMainFormEXO::ExoPageControlChange(TObject*) {}
-
-// The figure of an exercise comes with the exercise pictures.
-void TMainFormEXO::ShowExercisePicture() {}

@@ -212,6 +212,39 @@ public:
 
     TTimer* yes_timer = nullptr;
 
+    // ---- Exercise pictures, clock and watch (Mainform_pictures.cpp, Mainform_watch.cpp)
+    // The figure of each exercise page: a panel with its frame and the image.
+    TPanel *Panel_Fig_QCM = nullptr, *Panel_Fig_QO = nullptr, *Panel_Fig_QB = nullptr,
+           *Panel_Fig_QCC = nullptr, *Panel_Fig_QTRO = nullptr, *Panel_Fig_QTRC = nullptr,
+           *Panel_Fig_QMR = nullptr, *Panel_Fig_QMT = nullptr;
+    TImage *Img_QCM = nullptr, *Img_QO = nullptr, *Img_QB = nullptr, *Img_QCC = nullptr,
+           *Img_QTRO = nullptr, *Img_QTRC = nullptr, *Img_QMR = nullptr, *Img_QMT = nullptr;
+    // The toggle: af shows mf1/mf2 while the figure is shown (Hint "0"), af1/af2 while
+    // it is hidden (Hint "1"); af_label takes the mouse.
+    TImage* af = nullptr;
+    TLabel* af_label = nullptr;
+    TImage *mf1 = nullptr, *mf2 = nullptr, *af1 = nullptr, *af2 = nullptr;
+    TImage* watch = nullptr;
+    TImage *watch_empty_1 = nullptr, *watch_empty_2 = nullptr;
+    TImage *Image17 = nullptr, *Image18 = nullptr, *Image19 = nullptr;   // face 1, face 2, hide
+    TTimer* MyTimer = nullptr;              // the clock, every second for the whole run
+
+    // The figure panel and image of a page number 1..8 (nulls outside).
+    TPanel* FigurePanel(int pageNumber) const;
+    TImage* FigureImage(int pageNumber) const;
+    void HideExercisePictures();
+    void af_labelClick(TObject* Sender = nullptr);
+    void af_labelMouseEnter(TObject* Sender = nullptr);
+    void af_labelMouseLeave(TObject* Sender = nullptr);
+    void MyTimerTimer(TObject* Sender = nullptr);
+    void UpdateWatch();
+    void DrawWatch(int hours, int minutes, int seconds);
+    void Image17Click(TObject* Sender = nullptr);
+    void Image18Click(TObject* Sender = nullptr);
+    void Image19Click(TObject* Sender = nullptr);
+    void watchClick(TObject* Sender = nullptr);
+    void watchMouseMove(TObject* Sender, int Shift, int X, int Y);
+
     // ---- Data -------------------------------------------------------------------
     TADOConnection* MainADOConnection = nullptr;    // bd_exos.mdb
     TADOConnection* TraceADOConnection = nullptr;   // bd_trace.mdb
@@ -364,6 +397,9 @@ private:
     // Matching: no pair, no mark, no selection; the pair lines drawn anew.
     void ClearPairsQCC();
     void RedrawPairsQCC();
+    // The figures and their toggle; the clock, its timer and the watch.
+    void BuildFigures();
+    void BuildWatch();
     // The store picture that a command face or banner takes.
     TImage* StoreImage(const AnsiString& name, int left, int top);
     // The word over the page area that follows the pages (Mainform_sequence.cpp).

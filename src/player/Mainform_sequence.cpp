@@ -96,12 +96,13 @@ void FollowPage(TMainFormEXO& f) {
 // that could not be shown can be neither, and the page says so, whatever its kind.
 void SettleLoad(TMainFormEXO& f, bool shown) {
     f.ExoUnshown = !shown;
+    f.watch_panel->SetVisible(shown);
     f.LabelVerification->SetEnabled(shown);
     f.LabelCorriger->SetEnabled(shown);
     if (!shown) {
         // Nothing of another exercise stays in view under its counter.
+        f.HideExercisePictures();
         f.Panel_afficher_image->Hide();
-        f.watch_panel->Hide();
         if (!IsExercisePage(f.ExoPageControl->ActivePageIndex()))
             f.ExoPageControl->SetActivePageIndex(IsExercisePage(f.CurrentExoPage) ? f.CurrentExoPage : 0);
     }
@@ -121,9 +122,9 @@ private:
     TMainFormEXO& f_;
 };
 
-// What the previous exercise left on the pages: picture, mark, animation, verdicts.
+// What the previous exercise left on the pages: mark, animation, verdicts (its
+// picture and the toggle go when the next one's picture is shown).
 void HideResults(TMainFormEXO& f) {
-    f.Panel_afficher_image->Hide();
     f.yes_timer->SetEnabled(false);
     f.yes_1->Hide();
     f.yes_2->Hide();

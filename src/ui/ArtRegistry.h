@@ -45,5 +45,6 @@ void RegisterOptionsArt(Registry& r);
 void RegisterHistoryArt(Registry& r);
 void RegisterGoodbyeArt(Registry& r);
 void RegisterGamesArt(Registry& r);
+void RegisterWatchArt(Registry& r);
 
 }  // namespace art

@@ -50,7 +50,7 @@ public:
                                     art::RegisterIdentificationArt, art::RegisterPlayerArt,
                                     art::RegisterChoicePagesArt, art::RegisterOptionsArt,
                                     art::RegisterHistoryArt, art::RegisterGoodbyeArt,
-                                    art::RegisterGamesArt})
+                                    art::RegisterGamesArt, art::RegisterWatchArt})
             registerScreen(*this);
     }
     void Add(const std::string& name, QSize size, const QColor& surface, art::DrawFn draw) override {

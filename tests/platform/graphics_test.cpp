@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
+#include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -134,6 +137,37 @@ TEST_F(PictureFiles, BadPictureFilesThrowAndLeaveThePictureAsItWas) {
         EXPECT_EQ(picture.Width(), 64) << bad;
     }
     EXPECT_EQ(LoadJpeg(good).width(), 64);   // libjpeg works again after failures
+}
+
+TEST_F(PictureFiles, PathsAreTheSystemsOwnBytesAndTheKindFollowsTheName) {
+    // "dossier_é" in UTF-8, the same bytes read as Windows-1252 ("dossier_Ã©"), and
+    // "dossier_é" in Latin-1: three folders, each with its own pictures of each kind.
+    const std::string folders[] = {"dossier_\xC3\xA9", "dossier_\xC3\x83\xC2\xA9", "dossier_\xE9"};
+    auto write = [](const std::string& path, QColor colour, const char* format) {
+        QImage image(12, 10, QImage::Format_RGB32);
+        image.fill(colour);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, format, 95);
+        WriteAll(path, bytes.toStdString());
+    };
+    TPicture picture;
+    for (int i = 0; i < 3; ++i) {
+        const std::string folder = dir.path().toStdString() + "/" + folders[i];
+        ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+        for (const char* kind : {"jpg", "PNG", "bmp"}) {
+            write(folder + "/image." + kind, QColor(40 * i, 200, 0), kind);
+            picture.LoadFromFile(folder + "/image." + kind);
+            EXPECT_TRUE(Near(picture.Image().pixel(5, 5), 40 * i, 200, 0, 6)) << i << kind;
+        }
+        EXPECT_EQ(LoadJpeg(folder + "/image.jpg").size(), QSize(12, 10));
+    }
+    // A PNG named .bmp or .gif is not read.
+    for (const char* other : {"png.bmp", "png.gif"}) {
+        write(Path(other), Qt::blue, "PNG");
+        EXPECT_THROW(picture.LoadFromFile(Path(other)), EFileError) << other;
+    }
 }
 
 TEST(ImageControl, PlacementTransparencyAndCanvas) {

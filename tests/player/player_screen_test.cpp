@@ -286,10 +286,7 @@ TEST_F(PlayerTest, Frame) {
     const QPoint tabRow = player->ExoPageControl->mapTo(player, QPoint(20, 10));
     EXPECT_EQ(player->childAt(tabRow), player->Panel3);
 
-    // At rest the clock shows nothing; the mark badge and the full-marks pictures leave
-    // the learner's name free.
-    EXPECT_EQ(player->DateLabel->Caption(), "");
-    EXPECT_EQ(player->TimeLabel->Caption(), "");
+    // The mark badge and the full-marks pictures leave the learner's name free.
     const QRect name(player->Apprenant->mapTo(player, QPoint(0, 0)), player->Apprenant->size());
     EXPECT_FALSE(name.intersects(player->PanelNote->geometry()));
     for (TImage* yes : {player->yes_1, player->yes_2})

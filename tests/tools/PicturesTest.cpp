@@ -1,5 +1,6 @@
 // Exercise pictures: drawings from their recipes, JPEG files.
 #include <filesystem>
+#include <fstream>
 #include <set>
 
 #include <QColor>
@@ -39,7 +40,14 @@ TEST(Jpeg, SavedPictureDecodesAndFailuresAreReported) {
     EXPECT_LT(Distance(back.pixel(45, 20), qRgb(30, 60, 200)), 30);
     EXPECT_THROW(SaveJpeg(image, dir + "/nofolder/x.jpg"), BuildError);
     EXPECT_THROW(SaveJpeg(QImage(), dir + "/never.jpg"), BuildError);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);   // no temporary left
+    // The other kinds follow the name; a name of no known kind is refused.
+    SavePicture(image, dir + "/two.PNG");
+    SavePicture(image, dir + "/two.bmp");
+    EXPECT_EQ(QImage(QString::fromStdString(dir + "/two.PNG"), "PNG").pixel(45, 20), qRgb(30, 60, 200));
+    EXPECT_EQ(QImage(QString::fromStdString(dir + "/two.bmp"), "BMP").pixel(5, 20), qRgb(200, 30, 30));
+    EXPECT_THROW(SavePicture(image, dir + "/two.gif"), BuildError);
+    EXPECT_THROW(SavePicture(image, dir + "/nofolder/x.png"), BuildError);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 3);   // no temporary left
     fs::remove_all(dir);
 }
 
@@ -48,10 +56,13 @@ TEST(Drawings, EveryKindDrawsAFittingPictureAndBadRecipesAreRefused) {
                                    Recipe("horloge", {"14", "45"}), Recipe("fraction", {"0", "1"}),
                                    Recipe("fraction", {"5", "12"}),
                                    Recipe("formes", {"carre", "rectangle", "triangle", "cercle", "losange", "hexagone"}),
-                                   Recipe("rectangle", {"12", "1,5"}), Recipe("angle", {"90"}), Recipe("angle", {"170"})}) {
+                                   Recipe("rectangle", {"12", "1,5"}), Recipe("angle", {"90"}), Recipe("angle", {"170"}),
+                                   Recipe("quadrillage", {"12"})}) {
         ASSERT_EQ(CheckRecipe(r), "") << r.drawing;
         const QImage image = DrawPicture(r);
-        EXPECT_TRUE(!image.isNull() && image.width() <= 300 && image.height() <= 300) << r.drawing;
+        // Only the squared paper is larger than the figure.
+        const int most = r.drawing == "quadrillage" ? 400 : 300;
+        EXPECT_TRUE(!image.isNull() && image.width() <= most && image.height() <= most) << r.drawing;
         std::set<QRgb> colours;
         for (int y = 0; y < image.height(); y += 3)
             for (int x = 0; x < image.width(); x += 3) colours.insert(image.pixel(x, y));
@@ -61,20 +72,33 @@ TEST(Drawings, EveryKindDrawsAFittingPictureAndBadRecipesAreRefused) {
                                    Recipe("pommes", {"douze"}), Recipe("regle", {"11"}), Recipe("regle", {"7,5,1"}),
                                    Recipe("horloge", {"24", "0"}), Recipe("horloge", {"3"}), Recipe("fraction", {"5", "4"}),
                                    Recipe("fraction", {"1", "0"}), Recipe("formes", {"etoile"}), Recipe("formes", {}),
-                                   Recipe("rectangle", {"8"}), Recipe("angle", {"0"}), Recipe("dessin", {"1"})}) {
+                                   Recipe("rectangle", {"8"}), Recipe("angle", {"0"}), Recipe("dessin", {"1"}),
+                                   Recipe("quadrillage", {"13"}), Recipe("absente", {"1"})}) {
         EXPECT_NE(CheckRecipe(r), "") << r.drawing;
         EXPECT_THROW(DrawPicture(r), BuildError) << r.drawing;
     }
 }
 
-TEST(Drawings, ExercisePicturesAreExactlyThoseNamedByExercises) {
+TEST(Drawings, ExercisePicturesAreExactlyThoseNamedByExercisesInTheKindOfTheirName) {
     const std::string parent = MakeTempDir("exercices-images");
     const std::string dir = parent + "/exo_images";
-    const std::vector<std::string> used = LoadContent(DefaultContentDir()).UsedPictures();
-    EXPECT_EQ(MakeExercisePictures(DefaultContentDir(), dir), static_cast<int>(used.size()));
+    const ContentSet content = LoadContent(DefaultContentDir());
+    std::set<std::string> made, missing;
+    for (const std::string& name : content.UsedPictures())
+        (MakesNoPicture(content.pictures.at(name)) ? missing : made).insert(name);
+    ASSERT_FALSE(missing.empty());
+    // A picture missing on purpose goes from a folder laid out before.
+    fs::create_directories(dir);
+    for (const std::string& name : missing) std::ofstream(dir + "/" + name) << "ancienne";
+    EXPECT_EQ(MakeExercisePictures(DefaultContentDir(), dir), static_cast<int>(made.size()));
     std::set<std::string> files;
     for (const auto& e : fs::directory_iterator(dir)) files.insert(e.path().filename().string());
-    EXPECT_EQ(files, std::set<std::string>(used.begin(), used.end()));
-    for (const std::string& name : used) EXPECT_FALSE(QImage(QString::fromStdString(dir + "/" + name), "JPEG").isNull()) << name;
+    EXPECT_EQ(files, made);
+    std::set<std::string> formats;
+    for (const std::string& name : made) {
+        EXPECT_FALSE(QImage(QString::fromStdString(dir + "/" + name), PictureFormat(name)).isNull()) << name;
+        formats.insert(PictureFormat(name));
+    }
+    EXPECT_EQ(formats, (std::set<std::string>{"JPEG", "PNG", "BMP"}));
     fs::remove_all(parent);
 }

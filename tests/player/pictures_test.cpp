@@ -1,0 +1,149 @@
+// The exercise's figure: the picture file the record names in the data folder's
+// exo_images, shown on its page or not at all, and the toggle that hides and shows it.
+#include <filesystem>
+#include <fstream>
+
+#include <QImage>
+
+#include "ChapterFixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Writes a picture of one colour in that format (JPG, PNG, BMP).
+void WritePicture(const std::string& path, int w, int h, QColor colour, const char* format) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(image.save(QString::fromStdString(path), format, 95));
+}
+
+bool Near(QRgb p, QColor c) {
+    return std::abs(qRed(p) - c.red()) + std::abs(qGreen(p) - c.green()) + std::abs(qBlue(p) - c.blue()) < 20;
+}
+
+class PicturesTest : public ChapterTest {
+protected:
+    std::string Image(const std::string& name) const { return data->ImagesDir() + "/" + name; }
+    static ExerciseRecord WithPicture(int typeExo, const std::string& number, const std::string& image) {
+        ExerciseRecord r = Exo("N1", typeExo, number, "/#Exercice " + number + "#/ /#1#/");
+        r.image = image;
+        return r;
+    }
+    // The page number whose figure is shown: 0 for none, -1 for more than one.
+    int ShownFigure() const {
+        int shown = 0;
+        for (int page = 1; page <= 8; ++page)
+            if (player->FigurePanel(page)->Visible()) shown = shown ? -1 : page;
+        return shown;
+    }
+    QRgb FigureCentre(int page) const {
+        const QImage& image = player->FigureImage(page)->Picture().Image();
+        return image.pixel(image.width() / 2, image.height() / 2);
+    }
+    bool ToggleShown() const { return player->Panel_afficher_image->Visible(); }
+    bool SameFace(const TImage* face) const { return SamePicture(player->af, face); }
+};
+
+}  // namespace
+
+TEST_F(PicturesTest, FigureOnItsPageOnlyWhenItsFileCanBeRead) {
+    WritePicture(Image("vert.jpg"), 120, 80, Qt::green, "JPG");
+    WritePicture(Image("rouge.png"), 50, 50, Qt::red, "PNG");
+    WritePicture(Image("bleu.BMP"), 40, 60, Qt::blue, "BMP");
+    WritePicture(Image("grand.jpg"), 400, 400, Qt::yellow, "JPG");
+    WritePicture(Image("image.gif"), 40, 40, Qt::red, "PNG");   // a kind the figure does not read
+    std::ofstream(Image("casse.jpg")) << "pas une image";
+    fs::create_directory(Image("dossier.jpg"));
+    SetExercises({WithPicture(2, "1", "vert.jpg"), WithPicture(1, "2", "rouge.png"), WithPicture(3, "3", "bleu.BMP"),
+                  WithPicture(4, "4", "grand.jpg"), WithPicture(5, "5", "absente.jpg"), WithPicture(6, "6", "image.gif"),
+                  WithPicture(7, "7", "casse.jpg"), WithPicture(8, "8", "dossier.jpg"), WithPicture(2, "9", ""),
+                  WithPicture(1, "10", " vert.jpg")});
+    ExecSql(data->ExosDb(), "UPDATE exos_math_cm1 SET imageExo = NULL WHERE numEXO = '9'");
+    // {page whose figure is shown (0: none), its colour}
+    const std::pair<int, QColor> expected[] = {{3, Qt::green}, {1, Qt::red}, {2, Qt::blue}, {4, Qt::yellow},
+                                               {0, {}}, {0, {}}, {0, {}}, {0, {}}, {0, {}}, {0, {}}};
+    OpenChapter();
+    for (int i = 0; i < 10; ++i) {
+        SCOPED_TRACE("exercise " + std::to_string(i + 1));
+        ASSERT_EQ(Counter(), std::to_string(i + 1) + "/10");
+        const auto [page, colour] = expected[i];
+        EXPECT_EQ(ShownFigure(), page);
+        EXPECT_EQ(ToggleShown(), page != 0);
+        if (page) {
+            EXPECT_EQ(ActivePage(), page - 1);
+            EXPECT_TRUE(Near(FigureCentre(page), colour));
+        }
+        player->LabelSuivantClick();
+    }
+    // The large picture is drawn at its own size, its middle in the frame.
+    const TRect placed = player->Img_QCC->DestRect();
+    EXPECT_EQ(std::make_tuple(placed.Left, placed.Top, placed.Width(), placed.Height()), std::make_tuple(-50, -50, 400, 400));
+    EXPECT_EQ(player->Img_QCC->Width(), 300);
+}
+
+TEST_F(PicturesTest, TheToggleKeepsItsStateFromOneExerciseToTheNext) {
+    WritePicture(Image("a.jpg"), 60, 60, Qt::green, "JPG");
+    SetExercises({WithPicture(2, "1", "a.jpg"), WithPicture(2, "2", "a.jpg"), WithPicture(2, "3", "")});
+    OpenChapter();
+    EXPECT_TRUE(ToggleShown() && player->Panel_Fig_QB->Visible());
+    EXPECT_EQ(player->af->Hint(), "0");
+    EXPECT_TRUE(SameFace(player->mf1));
+
+    // Hiding with the mouse: the hovered face, then the one at rest.
+    SendEnter(player->af_label);
+    EXPECT_TRUE(SameFace(player->mf2));
+    SendClick(player->af_label);
+    EXPECT_EQ(player->af->Hint(), "1");
+    EXPECT_FALSE(player->Panel_Fig_QB->Visible());
+    EXPECT_TRUE(SameFace(player->af2));
+    SendLeave(player->af_label);
+    EXPECT_TRUE(SameFace(player->af1));
+
+    // The next exercise shows its figure; the toggle still offers to show it, and its
+    // first click keeps the figure and turns to hiding.
+    player->LabelSuivantClick();
+    EXPECT_TRUE(player->Panel_Fig_QB->Visible() && ToggleShown());
+    EXPECT_EQ(player->af->Hint(), "1");
+    EXPECT_TRUE(SameFace(player->af1));
+    player->af_labelClick();
+    EXPECT_EQ(player->af->Hint(), "0");
+    EXPECT_TRUE(player->Panel_Fig_QB->Visible());
+    EXPECT_TRUE(SameFace(player->mf2));
+
+    // An exercise without a picture has neither the figure nor the toggle; away from
+    // the exercise pages the toggle turns only itself.
+    player->LabelSuivantClick();
+    EXPECT_FALSE(ToggleShown() || player->Panel_Fig_QB->Visible());
+    player->GoToExercise(1);
+    EXPECT_TRUE(ToggleShown() && player->Panel_Fig_QB->Visible());
+    player->label_sommaireClick();
+    player->af_labelClick();
+    EXPECT_EQ(player->af->Hint(), "1");
+    EXPECT_EQ(ShownFigure(), 3);
+}
+
+TEST_F(PicturesTest, TheFigureAndTheWatchGoWithAnExerciseThatCannotBeShownAndComeBack) {
+    WritePicture(Image("a.jpg"), 60, 60, Qt::green, "JPG");
+    SetExercises({WithPicture(2, "1", "a.jpg"), WithPicture(2, "2", "a.jpg"), WithPicture(2, "3", "a.jpg")});
+    ExecSql(data->ExosDb(), "UPDATE exos_math_cm1 SET typeEXO = 9 WHERE numEXO = '2'");
+    OpenChapter();
+    EXPECT_TRUE(player->watch_panel->Visible() && ToggleShown());
+    player->GoToExercise(2);
+    EXPECT_FALSE(player->watch_panel->Visible() || ToggleShown());
+    EXPECT_EQ(ShownFigure(), 0);
+    player->LabelSuivantClick();
+    EXPECT_EQ(Counter(), "3/3");
+    EXPECT_TRUE(player->watch_panel->Visible() && ToggleShown());
+    EXPECT_EQ(ShownFigure(), 3);
+    // Shown again, the player has its watch, and no toggle of an exercise no longer there.
+    player->Close();
+    player->ShowForm();
+    EXPECT_TRUE(player->watch_panel->Visible());
+    EXPECT_FALSE(ToggleShown());
+    OpenChapter();
+    player->GoToExercise(2);
+    player->Close();
+    player->ShowForm();
+    EXPECT_TRUE(player->watch_panel->Visible());
+}
