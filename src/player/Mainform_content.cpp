@@ -30,18 +30,10 @@ void TMainFormEXO::ShowExerciseQCC(AnsiString content) {
     ShowStatement(qcc_statement, 750, content);
 }
 
-void TMainFormEXO::ShowExerciseQTRO(AnsiString content) {
-    ShowStatement(qtro_statement, 785, content);
-}
-
 void TMainFormEXO::ShowExerciseQTRC(AnsiString content) {
     ShowStatement(qtrc_statement, 785, content);
 }
 
 void TMainFormEXO::ShowExerciseQMR(AnsiString content) {
     ShowStatement(qmr_statement, 785, content);
-}
-
-void TMainFormEXO::ShowExerciseQMT(AnsiString content) {
-    ShowStatement(qmt_statement, 785, content, ContentKind::QMT);
 }

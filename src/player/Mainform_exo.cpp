@@ -56,6 +56,7 @@ TMainFormEXO::TMainFormEXO() : TForm("MainFormEXO") {
     BuildIndexPage();
     BuildHelpPage();
     BuildPageQB();
+    BuildTextPanels();
     BuildMarkingPictures();
     WireCommands();
     PanelNote->BringToFront();

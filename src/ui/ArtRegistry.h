@@ -40,5 +40,7 @@ void RegisterHomeArt(Registry& r);
 void RegisterLetterArt(Registry& r);
 void RegisterIdentificationArt(Registry& r);
 void RegisterPlayerArt(Registry& r);
+void RegisterTextPagesArt(Registry& r);
+void RegisterInputBoxArt(Registry& r);
 
 }  // namespace art

@@ -47,7 +47,8 @@ class Catalogue : public art::Registry {
 public:
     Catalogue() {
         for (auto registerScreen : {art::RegisterHomeArt, art::RegisterLetterArt,
-                                    art::RegisterIdentificationArt, art::RegisterPlayerArt})
+                                    art::RegisterIdentificationArt, art::RegisterPlayerArt,
+                                    art::RegisterTextPagesArt, art::RegisterInputBoxArt})
             registerScreen(*this);
     }
     void Add(const std::string& name, QSize size, const QColor& surface, art::DrawFn draw) override {
