@@ -52,5 +52,7 @@ void DrawVerdict(QPainter& p, const QSize& size, const QColor& base, const QStri
 void DrawTickBox(QPainter& p, const QSize& size, bool ticked);
 void DrawFullMarks(QPainter& p, const QSize& size, int frame);
 void DrawInfoNote(QPainter& p, const QSize& size);
+// The cream card of the info pictures, drawn over the whole picture; returns its body.
+QRectF DrawNoteCard(QPainter& p, const QSize& size);
 
 }  // namespace art

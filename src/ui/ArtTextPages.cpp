@@ -1,5 +1,6 @@
 // The pictures of the text pages: the sheet the words lie on, and what the colours of
 // a corrected text mean.
+#include "ui/ArtParts.h"
 #include "ui/ArtRegistry.h"
 
 namespace art {
@@ -28,18 +29,9 @@ void DrawTextSheet(QPainter& p, const QSize& size) {
 
 // "En vert : tes bonnes réponses  En rouge : la correction", each after a chip of its colour.
 void DrawWordColours(QPainter& p, const QSize& size) {
+    const QRectF body = DrawNoteCard(p, size);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF body(3, 2, size.width() - 6, size.height() - 6);
-    QPainterPath path;
-    path.addRoundedRect(body, body.height() / 2, body.height() / 2);
-    p.fillPath(path.translated(0, 2), QColor(0, 0, 0, 45));
-    QLinearGradient g(body.topLeft(), body.bottomLeft());
-    g.setColorAt(0, QColor(0xFF, 0xFC, 0xEE));
-    g.setColorAt(1, QColor(0xFF, 0xEC, 0xB8));
-    p.fillPath(path, g);
-    p.setPen(QPen(kOrange, 1.6));
-    p.drawPath(path);
     const QFont font = Font(QStringLiteral("Arial Narrow"), 19);
     const QFontMetricsF fm(font);
     const struct { QColor colour; QString lead, rest; } parts[] = {
