@@ -273,6 +273,8 @@ public:
     // label per piece, Hint body and line flag, font, wrap; blank labels when asked.
     void LayOutWords(TPanel* panel, const AnsiString& text, WordMarkup markup, bool blankLabels,
                      const WordKindStep& kindStep);
+    // A word's colour, set only where it differs (each change measures the word again).
+    static void SetWordColour(TLabel& word, TColor colour);
     // The word labels of a text panel, in reading order.
     std::vector<TLabel*> WordLabels(const TPanel* panel) const;
     void ReflowWordLabels(TPanel* panel);

@@ -28,13 +28,13 @@ void TMainFormEXO::BuildTextQMT(AnsiString text, const TStringList& answers) {
     int mark = 0;
     LayOutWords(Panel_Text_QMT, text, WordMarkup::MarkedWords, false,
                 [&](TLabel& label, const WordPiece& piece, AnsiString& caption) -> AnsiString {
-                    label.Font().SetColor(clBlack);
+                    SetWordColour(label, clBlack);
                     if (!IsMarkedPiece(piece.text)) return "0";
                     caption = WithoutBraces(piece.text);
                     // A marked word past the last answer field has nothing to be
                     // compared with: it is shown as a plain word.
                     if (++mark > answers.Count()) return "0";
-                    label.Font().SetColor(kMarkedColour);
+                    SetWordColour(label, kMarkedColour);
                     label.SetCursor(TCursor::HandPoint);
                     label.OnClick = [this](TObject* s) { GiveWordQMT(s); };
                     label.OnMouseEnter = [this](TObject* s) { EnterWordQMT(s); };

@@ -46,11 +46,11 @@ void TMainFormEXO::BuildTextQTRO(AnsiString text, const TStringList& answers) {
     LayOutWords(Panel_Text_QTRO, text, WordMarkup::Gaps, true,
                 [&](TLabel& label, const WordPiece& piece, AnsiString&) -> AnsiString {
                     if (!IsGapPiece(piece.text)) {
-                        label.Font().SetColor(clBlack);
+                        SetWordColour(label, clBlack);
                         return "0";
                     }
                     ++gap;
-                    label.Font().SetColor(kGapColour);
+                    SetWordColour(label, kGapColour);
                     label.SetCursor(TCursor::HandPoint);
                     label.OnClick = [this](TObject* s) { GiveWordQTRO(s); };
                     label.OnMouseEnter = [this](TObject* s) { EnterWordQTRO(s); };

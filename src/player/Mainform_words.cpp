@@ -43,7 +43,7 @@ void SetWordFont(TLabel* label) {
 
 TLabel* NewWordLabel(TPanel* panel) {
     auto* label = new TLabel(panel);
-    label->SetAutoSize(true);
+    if (!label->AutoSize()) label->SetAutoSize(true);
     label->SetTransparent(true);
     SetWordFont(label);
     return label;
@@ -82,6 +82,10 @@ void TMainFormEXO::BuildTextPanels() {
     ThisWordQMT_Select = WordFrame(Panel_Text_QMT, "ThisWordQMT_Select", true);
 }
 
+void TMainFormEXO::SetWordColour(TLabel& word, TColor colour) {
+    if (word.Font().Color() != colour) word.Font().SetColor(colour);
+}
+
 std::vector<TLabel*> TMainFormEXO::WordLabels(const TPanel* panel) const {
     // The panel also holds its background picture and frames, which are no words.
     std::vector<TLabel*> labels;
@@ -100,6 +104,9 @@ WordGrid GridOf(const TMainFormEXO& f, const TPanel* panel) {
 
 void TMainFormEXO::LayOutWords(TPanel* panel, const AnsiString& text, WordMarkup markup,
                                bool blankLabels, const WordKindStep& kindStep) {
+    // Built out of sight and shown once: a text has hundreds of labels.
+    const bool shown = panel->Visible();
+    panel->Hide();
     Guarded([&] {
         // The previous text's labels are freed: a chapter of many texts keeps one set.
         for (TLabel* old : WordLabels(panel)) delete old;
@@ -112,15 +119,17 @@ void TMainFormEXO::LayOutWords(TPanel* panel, const AnsiString& text, WordMarkup
             label->SetHint(WordLabelHint(body, piece.lineStart));
             label->SetCaption(caption);
             const WordPlace at = placer.PlaceWord(label->Width());
-            label->SetBounds(at.left, at.top, label->Width(), label->Height());
+            // A plain move: the label keeps the size its caption gave it.
+            label->move(at.left, at.top);
             if (blankLabels && piece.blankFollows) {
                 TLabel* blank = NewWordLabel(panel);
                 blank->SetCaption(" ");
                 const WordPlace b = placer.PlaceBlank(blank->Width());
-                blank->SetBounds(b.left, b.top, blank->Width(), blank->Height());
+                blank->move(b.left, b.top);
             }
         }
     });
+    panel->SetVisible(shown);
     panel->update();
 }
 
@@ -132,10 +141,10 @@ void TMainFormEXO::ReflowWordLabels(TPanel* panel) {
         for (const TLabel* l : labels)
             places.push_back({l->Left(), l->Top(), l->Width(), IsLineStartHint(l->Hint())});
         ReflowPlaces(places, GridOf(*this, panel));
-        // Only the labels that move are touched.
+        // Only the labels that move are touched, and only moved.
         for (size_t i = 0; i < labels.size(); ++i)
             if (labels[i]->Left() != places[i].left || labels[i]->Top() != places[i].top)
-                labels[i]->SetBounds(places[i].left, places[i].top, labels[i]->Width(), labels[i]->Height());
+                labels[i]->move(places[i].left, places[i].top);
     });
 }
 
