@@ -7,9 +7,8 @@
 #include <benchmark/benchmark.h>
 
 #include "DataFolder.h"
+#include "QuietScreens.h"
 #include "home/Intro.h"
-#include "home/Screens.h"
-#include "platform/Dialogs.h"
 #include "player/ContentCodec.h"
 #include "player/Mainform_exo.h"
 
@@ -62,16 +61,6 @@ struct LargeLevel {
     }
 };
 
-void StartScreens() {
-    InstallDialogHooks(DialogHooks{.message = [](const AnsiString&) {},
-                                   .dialog = [](const AnsiString&, TMsgDlgType, int) { return 1; },
-                                   .input = {},
-                                   .openUrl = [](const AnsiString&) {},
-                                   .modal = [](TForm&) {}});
-    CreateScreens();
-    StartForm->ShowForm();   // start-up: data folder, connections, learner CM1
-}
-
 }  // namespace
 
 // The table of contents as the show builds it: load the tree, count per chapter.
@@ -116,10 +105,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     LargeLevel data;
-    StartScreens();
+    StartQuietScreens();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    DestroyScreens();
-    ClearDialogHooks();
+    StopQuietScreens();
     return 0;
 }

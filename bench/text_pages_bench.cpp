@@ -9,9 +9,8 @@
 #include <benchmark/benchmark.h>
 
 #include "DataFolder.h"
+#include "QuietScreens.h"
 #include "home/Intro.h"
-#include "home/Screens.h"
-#include "platform/Dialogs.h"
 #include "player/Mainform_exo.h"
 
 namespace {
@@ -122,17 +121,10 @@ int main(int argc, char** argv) {
                               : "/#Complète.#/ /#Le {...} mange une {...}.\nLe {...} boit du {...}.#/"
                                 " /#chat#/ /#souris#/ /#chien#/ /#lait#/",
                         "", 0});
-    InstallDialogHooks(DialogHooks{.message = [](const AnsiString&) {},
-                                   .dialog = [](const AnsiString&, TMsgDlgType, int) { return 1; },
-                                   .input = {},
-                                   .openUrl = [](const AnsiString&) {},
-                                   .modal = [](TForm&) {}});
-    CreateScreens();
-    StartForm->ShowForm();
+    StartQuietScreens();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    DestroyScreens();
-    ClearDialogHooks();
+    StopQuietScreens();
     folder.reset();
     return 0;
 }

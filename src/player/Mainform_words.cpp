@@ -183,9 +183,12 @@ bool TMainFormEXO::AnswerWord(TLabel* word, TShape* hover, TShape* selection, TP
     const int left = StartForm->AbsoluteLeft(word);
     const int maxLength = StartForm->PrepareExpectedAnswer(word);
     StartForm->InputBox(text, maxLength, top, left);
+    const int margin = (hover->Width() - word->Width()) / 2;
     if (!Trim(text).empty()) word->SetCaption(text);
     selection->Hide();
     ReflowWordLabels(panel);
+    // The mouse is still over the word: its frame takes the word's new width.
+    if (hover->Visible()) FrameWord(hover, word, margin);
     return word->Caption() != before;
 }
 

@@ -212,6 +212,13 @@ TEST_F(TextPagesTest, HoverFramesFollowTheWords) {
     SendEnter(gap);
     EXPECT_TRUE(player->ThisWordQO->Visible());
     EXPECT_EQ(player->ThisWordQO->geometry(), QRect(gap->Left() - 8, gap->Top(), gap->Width() + 16, 30));
+    // Answered while the mouse stays over it, the gap keeps a frame of its new width.
+    onModal = [](TForm&) {
+        EnterText->InputText->SetText("hippopotame");
+        EnterText->ButtonClick(EnterText->valider);
+    };
+    SendClick(gap);
+    EXPECT_EQ(player->ThisWordQO->geometry(), QRect(gap->Left() - 8, gap->Top(), gap->Width() + 16, 30));
     SendLeave(gap);
     EXPECT_FALSE(player->ThisWordQO->Visible());
     // The frames of the other text pages, each with its margin.
