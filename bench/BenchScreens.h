@@ -8,9 +8,7 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-#include "home/Intro.h"
-#include "home/Screens.h"
-#include "platform/Dialogs.h"
+#include "QuietScreens.h"
 
 // Runs the benchmarks of the program on the data folder that `Data` lays out and keeps
 // until the screens are gone; `afterStartup` runs once the start-up is done.
@@ -21,17 +19,10 @@ int RunScreenBenchmarks(int argc, char** argv, const std::function<void()>& afte
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     Data data;
-    InstallDialogHooks(DialogHooks{.message = [](const AnsiString&) {},
-                                   .dialog = [](const AnsiString&, TMsgDlgType, int) { return 1; },
-                                   .input = {},
-                                   .openUrl = [](const AnsiString&) {},
-                                   .modal = [](TForm&) {}});
-    CreateScreens();
-    StartForm->ShowForm();   // start-up: data folder, connections, learner
+    StartQuietScreens();
     if (afterStartup) afterStartup();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    DestroyScreens();
-    ClearDialogHooks();
+    StopQuietScreens();
     return 0;
 }

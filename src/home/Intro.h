@@ -197,6 +197,17 @@ public:
                        AnsiString lefts, AnsiString tops, AnsiString rights,
                        AnsiString bottoms, int height, TColor colour);
 
+    // --- Answer entry of the text exercises (Intro_inputbox.cpp) ---
+    // A control's place on the screen: its Top (Left) added to those of every parent.
+    int AbsoluteTop(TControl* control);
+    int AbsoluteLeft(TControl* control);
+    // Gives the input box the answer held in the word's Hint; returns its length
+    // (0 when the Hint holds none).
+    int PrepareExpectedAnswer(TControl* control);
+    // Opens the input box below the word at (top, left) with text; text takes what was
+    // typed when the entry is accepted and stays as it was otherwise.
+    void InputBox(AnsiString& text, int maxLength, int top, int left);
+
     // --- Exercise texts and the authoring scrambler ---
     AnsiString ScrambleText(AnsiString text);
     AnsiString UnscrambleText(AnsiString text);

@@ -11,16 +11,11 @@ ParsedContent ShowStatement(TLabel* statement, int width, const AnsiString& cont
                             ContentKind kind = ContentKind::Plain) {
     ParsedContent fields = ParseExerciseContent(content, kind);
     statement->SetWidth(width);
-    // QMT fields keep their leading blanks; the statement is shown without them.
-    statement->SetCaption(kind == ContentKind::QMT ? Trim(fields.Field(0)) : fields.Field(0));
+    statement->SetCaption(fields.Field(0));
     return fields;
 }
 
 } // namespace
-
-void TMainFormEXO::ShowExerciseQTRO(AnsiString content) {
-    ShowStatement(qtro_statement, 785, content);
-}
 
 void TMainFormEXO::ShowExerciseQTRC(AnsiString content) {
     ShowStatement(qtrc_statement, 785, content);
@@ -28,8 +23,4 @@ void TMainFormEXO::ShowExerciseQTRC(AnsiString content) {
 
 void TMainFormEXO::ShowExerciseQMR(AnsiString content) {
     ShowStatement(qmr_statement, 785, content);
-}
-
-void TMainFormEXO::ShowExerciseQMT(AnsiString content) {
-    ShowStatement(qmt_statement, 785, content, ContentKind::QMT);
 }

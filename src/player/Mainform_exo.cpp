@@ -78,6 +78,7 @@ TMainFormEXO::TMainFormEXO() : TForm("MainFormEXO") {
     BuildPageQCM();
     BuildPageQO();
     BuildPageQCC();
+    BuildTextPanels();
     BuildMarkingPictures();
     BuildFigures();
     BuildWatch();

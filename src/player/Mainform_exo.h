@@ -8,6 +8,7 @@
 #include "platform/Ado.h"
 #include "platform/Forms.h"
 #include "platform/Text.h"
+#include "player/WordLayout.h"
 
 class TraceLog;
 struct TraceRecord;
@@ -179,6 +180,16 @@ public:
     TImage *qcc_empty = nullptr, *qcc_assign = nullptr, *right_select_image = nullptr;
     TImage *qcc_true = nullptr, *qcc_false = nullptr;
     TShape* qcc_shape_selection = nullptr;
+
+    // Text pages (made by BuildTextPanels): one word label per piece of the text lies
+    // on the page's text panel, over its background picture; the hover frame follows
+    // the mouse over the words, the selection frame marks the word being answered.
+    TPanel *Panel_Text_QTRO = nullptr, *Panel_Text_QTRC = nullptr, *Panel_Text_QMR = nullptr,
+           *Panel_Text_QMT = nullptr;
+    TImage *Image3 = nullptr, *Image4 = nullptr, *Image5 = nullptr, *Image6 = nullptr;
+    TShape *ThisWordQO = nullptr, *ThisWordQO_Select = nullptr, *ThisWordQC = nullptr,
+           *ThisWordQC_Select = nullptr, *ThisWordQMR = nullptr, *ThisWordQMT = nullptr,
+           *ThisWordQMT_Select = nullptr;
 
     // Verdict and info pictures of the pages (made by BuildMarkingPictures; those of
     // the multiple-choice and matching pages by their pages).
@@ -361,6 +372,35 @@ public:
     void ShowSolutionQCC();
     void ReplayPairQCC(TLabel* leftLabel);
 
+    // ---- Text exercises (Mainform_words.cpp, Mainform_qtro.cpp, Mainform_qmt.cpp) ----
+    // What a kind adds to a word label as the text is laid out: colour, cursor and
+    // handlers are set on the label; the result is the Hint body; caption may change
+    // (a marked word loses its braces).
+    using WordKindStep = std::function<AnsiString(TLabel& label, const WordPiece& piece, AnsiString& caption)>;
+    // The layout shared by the four text kinds: the previous text's labels freed, one
+    // label per piece, Hint body and line flag, font, wrap; blank labels when asked.
+    void LayOutWords(TPanel* panel, const AnsiString& text, WordMarkup markup, bool blankLabels,
+                     const WordKindStep& kindStep);
+    // A word's colour, set only where it differs (each change measures the word again).
+    static void SetWordColour(TLabel& word, TColor colour);
+    // The word labels of a text panel, in reading order.
+    std::vector<TLabel*> WordLabels(const TPanel* panel) const;
+    void ReflowWordLabels(TPanel* panel);
+    void BuildTextQTRO(AnsiString text, const TStringList& answers);
+    void BuildTextQMT(AnsiString text, const TStringList& answers);
+    void EnterWordQTRO(TObject* Sender);
+    void LeaveWordQTRO(TObject* Sender);
+    void EnterWWordQTRC(TObject* Sender);
+    void LeaveWWordQTRC(TObject* Sender);
+    void EnterWordQMR(TObject* Sender);
+    void LeaveWordQMR(TObject* Sender);
+    void EnterWordQMT(TObject* Sender);
+    void LeaveWordQMT(TObject* Sender);
+    void GiveWordQTRO(TObject* Sender);
+    void GiveWordQMT(TObject* Sender);
+    void CheckQTRO();
+    void CheckQMT();
+
     // ---- Commands and help ------------------------------------------------------
     void LeftEnter(TObject* Sender);
     void LeftExit(TObject* Sender);
@@ -400,6 +440,11 @@ private:
     // The figures and their toggle; the clock, its timer and the watch.
     void BuildFigures();
     void BuildWatch();
+    void BuildTextPanels();
+    // Typed answers (QTRO, QMT): the input box at a word, and the check of a panel.
+    // True when the word's caption changed.
+    bool AnswerWord(TLabel* word, TShape* hover, TShape* selection, TPanel* panel);
+    void CheckTypedWords(TPanel* panel, TShape* hover, TImage* info);
     // The store picture that a command face or banner takes.
     TImage* StoreImage(const AnsiString& name, int left, int top);
     // The word over the page area that follows the pages (Mainform_sequence.cpp).

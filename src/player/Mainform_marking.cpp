@@ -13,6 +13,8 @@
 namespace {
 
 constexpr int kTrueFalsePage = 3;
+constexpr int kTypedGapsPage = 5;
+constexpr int kRetypedWordsPage = 8;
 
 const char* const kShowMark = "AFFICHER MA NOTE";
 const char* const kHideMark = "MASQUER MA NOTE";
@@ -30,6 +32,8 @@ void TMainFormEXO::RunCheckOfPage(int pageNumber) {
     case 2: CheckQO(); break;
     case kTrueFalsePage: CheckQB(); break;
     case 4: CheckQCC(); break;
+    case kTypedGapsPage: CheckQTRO(); break;
+    case kRetypedWordsPage: CheckQMT(); break;
     // The checks of the other pages join here as their pages come.
     default: break;
     }
@@ -154,10 +158,10 @@ void TMainFormEXO::BuildMarkingPictures() {
         {&QTRCverdict, TabSheet6, "QTRCverdict", 556, std::max(41, bannerHeight), nullptr},
         {&QMRverdict, TabSheet7, "QMRverdict", 556, std::max(41, bannerHeight), nullptr},
         {&QMTverdict, TabSheet8, "QMTverdict", 556, std::max(41, bannerHeight), nullptr},
-        {&QTROInfoNote, TabSheet5, "QTROInfoNote", 508, 44, "info_note"},
+        {&QTROInfoNote, TabSheet5, "QTROInfoNote", 508, 44, "info_mots"},
         {&QTRCInfoNote, TabSheet6, "QTRCInfoNote", 508, 44, "info_note"},
         {&QMRInfoNote, TabSheet7, "QMRInfoNote", 508, 44, "info_note"},
-        {&QMTInfoNote, TabSheet8, "QMTInfoNote", 508, 44, "info_note"},
+        {&QMTInfoNote, TabSheet8, "QMTInfoNote", 508, 44, "info_mots"},
     };
     for (const auto& p : places) {
         auto* image = new TImage(p.page, p.name);

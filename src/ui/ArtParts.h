@@ -52,6 +52,8 @@ void DrawVerdict(QPainter& p, const QSize& size, const QColor& base, const QStri
 void DrawTickBox(QPainter& p, const QSize& size, bool ticked);
 void DrawFullMarks(QPainter& p, const QSize& size, int frame);
 void DrawInfoNote(QPainter& p, const QSize& size);
+// The cream card of the info pictures, drawn over the whole picture; returns its body.
+QRectF DrawNoteCard(QPainter& p, const QSize& size);
 
 // Games screen: the frame of a text command in its current colours (glossy body,
 // coloured edge), drawn by the frame itself as the mouse changes its colours.

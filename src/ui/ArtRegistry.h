@@ -46,5 +46,7 @@ void RegisterHistoryArt(Registry& r);
 void RegisterGoodbyeArt(Registry& r);
 void RegisterGamesArt(Registry& r);
 void RegisterWatchArt(Registry& r);
+void RegisterTextPagesArt(Registry& r);
+void RegisterInputBoxArt(Registry& r);
 
 }  // namespace art

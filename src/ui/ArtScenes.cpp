@@ -520,7 +520,7 @@ void DrawFullMarks(QPainter& p, const QSize& size, int frame) {
     DrawSparkle(p, pts[2], 7, Qt::white);
 }
 
-void DrawInfoNote(QPainter& p, const QSize& size) {
+QRectF DrawNoteCard(QPainter& p, const QSize& size) {
     const QRectF body(3, 2, size.width() - 6, size.height() - 6);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -534,6 +534,11 @@ void DrawInfoNote(QPainter& p, const QSize& size) {
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
     p.restore();
+    return body;
+}
+
+void DrawInfoNote(QPainter& p, const QSize& size) {
+    const QRectF body = DrawNoteCard(p, size);
     const qreal d = body.height() - 8;
     DrawIcon(p, Icon::Pencil, QRectF(body.left() + 8, body.top() + 4, d, d), kOrange.darker(120));
     // "Les mots corrigés sont en" in ink, "couleur" in colours, fitted together.

@@ -50,7 +50,8 @@ public:
                                     art::RegisterIdentificationArt, art::RegisterPlayerArt,
                                     art::RegisterChoicePagesArt, art::RegisterOptionsArt,
                                     art::RegisterHistoryArt, art::RegisterGoodbyeArt,
-                                    art::RegisterGamesArt, art::RegisterWatchArt})
+                                    art::RegisterGamesArt, art::RegisterWatchArt,
+                                    art::RegisterTextPagesArt, art::RegisterInputBoxArt})
             registerScreen(*this);
     }
     void Add(const std::string& name, QSize size, const QColor& surface, art::DrawFn draw) override {
