@@ -1,16 +1,12 @@
 // Timing of the player's clock: one tick of its timer, which every second of the run
 // writes the date and the time and draws the watch's hands; alone, and with the shown
 // player repainting what changed.
-#include <memory>
+#include <string>
+#include <vector>
 
-#include <QApplication>
-#include <benchmark/benchmark.h>
-
+#include "BenchScreens.h"
 #include "DataFolder.h"
-#include "home/Intro.h"
-#include "home/Screens.h"
 #include "platform/DateTime.h"
-#include "platform/Dialogs.h"
 #include "player/Mainform_exo.h"
 
 namespace {
@@ -39,29 +35,28 @@ void Tick(benchmark::State& state, bool paint) {
 }  // namespace
 
 static void BM_ClockTick(benchmark::State& state) { Tick(state, false); }
-BENCHMARK(BM_ClockTick)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_ClockTick)->Unit(benchmark::kMicrosecond);
 
 static void BM_ClockTickPainted(benchmark::State& state) { Tick(state, true); }
-BENCHMARK(BM_ClockTickPainted)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_ClockTickPainted)->Unit(benchmark::kMicrosecond);
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    auto folder = std::make_unique<TempDataFolder>(std::vector<std::string>{"Paul@Mathematiques CM1"});
-    RecordedDialogs dialogs;
-    InstallDialogHooks(RecordingHooks(dialogs));
-    CreateScreens();
-    StartForm->ShowForm();
-    // The player as the learner sees it; its own timer stays out of the timing.
+namespace {
+
+struct LearnerFolder {
+    TempDataFolder folder{std::vector<std::string>{"Paul@Mathematiques CM1"}};
+};
+
+// The player as the learner sees it; its own timer stays out of the timing, and the
+// clock moves on by one second at each tick.
+void ShowPlayer() {
     MainFormEXO->MyTimer->SetEnabled(false);
     MainFormEXO->ShowForm();
     QApplication::processEvents();
     SetClock(MovingClock);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    SetClock({});
-    DestroyScreens();
-    ClearDialogHooks();
-    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return RunScreenBenchmarks<LearnerFolder>(argc, argv, ShowPlayer);
 }

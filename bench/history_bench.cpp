@@ -55,14 +55,14 @@ static void BM_HistoryReportByDate(benchmark::State& state) {
     for (auto _ : state) HistoriqueForm->LabelVisualiserClick(HistoriqueForm->LabelVisualiser);
     CheckReport(state);
 }
-BENCHMARK(BM_HistoryReportByDate)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly();
+BENCHMARK(BM_HistoryReportByDate)->Unit(benchmark::kMillisecond);
 
 static void BM_HistoryReportByChapter(benchmark::State& state) {
     HistoriqueForm->TC->SetChecked(true);
     for (auto _ : state) HistoriqueForm->LabelVisualiserClick(HistoriqueForm->LabelVisualiser);
     CheckReport(state);
 }
-BENCHMARK(BM_HistoryReportByChapter)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly();
+BENCHMARK(BM_HistoryReportByChapter)->Unit(benchmark::kMillisecond);
 
 // The lines alone, from records already read.
 static void BM_ReportLinesOnly(benchmark::State& state) {
@@ -79,7 +79,7 @@ static void BM_ReportLinesOnly(benchmark::State& state) {
         benchmark::DoNotOptimize(report.Text());
     }
 }
-BENCHMARK(BM_ReportLinesOnly)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly();
+BENCHMARK(BM_ReportLinesOnly)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     return RunScreenBenchmarks<LargeTrace>(argc, argv);

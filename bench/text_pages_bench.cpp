@@ -5,11 +5,12 @@
 #include <memory>
 #include <string>
 
-#include <QApplication>
-#include <benchmark/benchmark.h>
+#include <vector>
 
+#include <QApplication>
+
+#include "BenchScreens.h"
 #include "DataFolder.h"
-#include "QuietScreens.h"
 #include "home/Intro.h"
 #include "player/Mainform_exo.h"
 
@@ -84,7 +85,7 @@ static void BM_LayOutText300Words8Gaps(benchmark::State& state) {
         state.SkipWithError("text not laid out");
     MainFormEXO->Close();
 }
-BENCHMARK(BM_LayOutText300Words8Gaps)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_LayOutText300Words8Gaps)->Unit(benchmark::kMillisecond);
 
 // An answer alternately longer and shorter than the gap: the words after it move.
 static void BM_ReflowAfterAnAnswer(benchmark::State& state) {
@@ -104,27 +105,28 @@ static void BM_ReflowAfterAnAnswer(benchmark::State& state) {
     }
     MainFormEXO->Close();
 }
-BENCHMARK(BM_ReflowAfterAnAnswer)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_ReflowAfterAnAnswer)->Unit(benchmark::kMicrosecond);
 
+namespace {
+
+// A chapter of 200 text exercises, gaps to type and words to retype in turn.
+struct TextChapter {
+    TempDataFolder folder{std::vector<std::string>{"Paul@Mathematiques CM1"}};
+    TextChapter() {
+        SetProgramme(folder.ExosDb(), "Mathematiques", "CM1", "[T1] Les textes");
+        ClearTable(folder.ExosDb(), "exos_math_cm1");
+        for (int i = 0; i < 200; ++i)
+            InsertExercise(folder.ExosDb(), "exos_math_cm1",
+                           {"T1", i % 2 ? 8 : 5, std::to_string(i + 1),
+                            i % 2 ? "/#Accorde.#/ /#Les {oiseau} chantent dans les {arbre}.#/ /#oiseaux#/ /#arbres#/"
+                                  : "/#Complète.#/ /#Le {...} mange une {...}.\nLe {...} boit du {...}.#/"
+                                    " /#chat#/ /#souris#/ /#chien#/ /#lait#/",
+                            "", 0});
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    auto folder = std::make_unique<TempDataFolder>(std::vector<std::string>{"Paul@Mathematiques CM1"});
-    SetProgramme(folder->ExosDb(), "Mathematiques", "CM1", "[T1] Les textes");
-    ClearTable(folder->ExosDb(), "exos_math_cm1");
-    for (int i = 0; i < 200; ++i)
-        InsertExercise(folder->ExosDb(), "exos_math_cm1",
-                       {"T1", i % 2 ? 8 : 5, std::to_string(i + 1),
-                        i % 2 ? "/#Accorde.#/ /#Les {oiseau} chantent dans les {arbre}.#/ /#oiseaux#/ /#arbres#/"
-                              : "/#Complète.#/ /#Le {...} mange une {...}.\nLe {...} boit du {...}.#/"
-                                " /#chat#/ /#souris#/ /#chien#/ /#lait#/",
-                        "", 0});
-    StartQuietScreens();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    StopQuietScreens();
-    folder.reset();
-    return 0;
+    return RunScreenBenchmarks<TextChapter>(argc, argv);
 }

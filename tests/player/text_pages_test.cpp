@@ -167,7 +167,9 @@ TEST_F(TextPagesTest, LongTextsWrapAndPiecesAreNeverSplit) {
     EXPECT_GT(Flow(player->Panel_Text_QTRO, 30, n - 2), 6);
     // Words end within the limit; only blank labels, placed without the test, may not.
     for (size_t i = 0; i + 2 < n; ++i)
-        if (!labels[i]->Hint().empty()) EXPECT_LE(labels[i]->Left() + labels[i]->Width(), 785) << i;
+        if (!labels[i]->Hint().empty()) {
+            EXPECT_LE(labels[i]->Left() + labels[i]->Width(), 785) << i;
+        }
     // A piece wider than the panel starts its own line one line further down.
     TLabel* last = labels[n - 2];
     ASSERT_EQ(last->Caption(), longWord + " ");
