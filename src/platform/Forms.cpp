@@ -186,9 +186,10 @@ TControl::~TControl() {
 
 void TControl::SetLeft(int v) { move(v, y()); BoundsChanged(); }
 void TControl::SetTop(int v) { move(x(), v); BoundsChanged(); }
-void TControl::SetWidth(int v) { resize(std::max(0, v), height()); BoundsChanged(); }
-void TControl::SetHeight(int v) { resize(width(), std::max(0, v)); BoundsChanged(); }
+void TControl::SetWidth(int v) { SizeGiven(true, false); resize(std::max(0, v), height()); BoundsChanged(); }
+void TControl::SetHeight(int v) { SizeGiven(false, true); resize(width(), std::max(0, v)); BoundsChanged(); }
 void TControl::SetBounds(int left, int top, int w, int h) {
+    SizeGiven(true, true);
     setGeometry(left, top, std::max(0, w), std::max(0, h));
     BoundsChanged();
 }
@@ -264,7 +265,7 @@ void TControl::SetParentFont(bool v) {
 
 void TControl::FontChanged() {
     if (!inheritingFont_) parentFont_ = false;
-    QWidget::setFont(font_.ToQFont());
+    if (!inner_) QWidget::setFont(font_.ToQFont());   // a wrapped widget's: with its looks
     StateChanged();
     PropagateFont();
 }
@@ -305,12 +306,26 @@ void TControl::Click() {
 }
 
 void TControl::StateChanged() {
-    // A wrapped widget shows the control's font and colours.
+    // A wrapped widget shows the control's font and colours; a hidden one takes them when
+    // shown (a new font makes lists and texts lay themselves out again).
     if (inner_) {
-        inner_->setFont(font_.ToQFont());
-        SetColors(inner_, color_, font_.Color());
+        if (isVisible()) ApplyLooks();
+        else looksPending_ = true;
     }
     update();
+}
+
+void TControl::ApplyLooks() {
+    looksPending_ = false;
+    const QFont font = font_.ToQFont();
+    inner_->setFont(font);
+    QWidget::setFont(font);
+    SetColors(inner_, color_, font_.Color());
+}
+
+void TControl::showEvent(QShowEvent* e) {
+    if (looksPending_ && inner_) ApplyLooks();
+    QWidget::showEvent(e);
 }
 
 void TControl::resizeEvent(QResizeEvent* e) {
@@ -492,29 +507,94 @@ bool TControl::eventFilter(QObject* watched, QEvent* event) {
 // TLabel
 
 TLabel::TLabel(TControl* parent, const AnsiString& name) : TControl(parent, name) {
-    AdjustSize();
+    FitText();
 }
 
 void TLabel::SetTransparent(bool v) { transparent_ = v; update(); }
-void TLabel::SetAutoSize(bool v) { autoSize_ = v; AdjustSize(); }
-void TLabel::SetWordWrap(bool v) { wordWrap_ = v; AdjustSize(); update(); }
-void TLabel::SetAlignment(TAlignment a) { alignment_ = a; update(); }
+void TLabel::SetAlignment(TAlignment a) {
+    // A right-aligned label keeps its right edge at every fit: it fits at once.
+    if (a == TAlignment::RightJustify) Settle();
+    alignment_ = a;
+    update();
+}
 void TLabel::SetLayoutCenter(bool v) { vcenter_ = v; update(); }
+
+void TLabel::SetAutoSize(bool v) {
+    if (!v && autoSize_ && sizePending_) {
+        // The fit owed so far keeps the font and text it was owed for.
+        if (wordWrap_ || owedFit_) Settle();
+        else owedFit_ = std::make_unique<std::pair<QFont, QString>>(font_.ToQFont(), ToQString(caption_));
+    }
+    autoSize_ = v;
+    FitText();
+}
+
+void TLabel::SetWordWrap(bool v) {
+    if (v && !wordWrap_ && autoSize_ && sizePending_ && !owedFit_) {
+        // A wrapped label keeps the width its unwrapped text gave it.
+        owedFit_ = std::make_unique<std::pair<QFont, QString>>(font_.ToQFont(), ToQString(caption_));
+    } else if (v != wordWrap_) {
+        Settle();
+    }
+    wordWrap_ = v;
+    FitText();
+    update();
+}
 
 void TLabel::SetCaption(const AnsiString& c) {
     if (c == caption_) return;
     caption_ = c;
-    AdjustSize();
+    FitText();
     update();
+}
+
+void TLabel::FitText() {
+    if (!autoSize_ || adjusting_) return;
+    if (isVisible() || alignment_ == TAlignment::RightJustify) AdjustSize();
+    else sizePending_ = true;
+}
+
+void TLabel::SizeGiven(bool width, bool height) {
+    if (!sizePending_) return;
+    if (autoSize_) {
+        if (width) owedFit_.reset();   // the fit gives the other side
+    } else if (width && height) {
+        owedFit_.reset();
+        sizePending_ = false;
+    } else {
+        Settle();   // the other side comes from the fit owed
+    }
+}
+
+void TLabel::ApplyPendingSize() {
+    sizePending_ = false;
+    if (owedFit_) {
+        const auto owed = std::move(owedFit_);
+        Measure(owed->first, owed->second, false);
+    }
+    AdjustSize();
+}
+
+void TLabel::showEvent(QShowEvent* e) {
+    Settle();
+    TControl::showEvent(e);
 }
 
 void TLabel::AdjustSize() {
     if (!autoSize_ || adjusting_) return;
+    sizePending_ = false;
+    if (owedFit_) {
+        ApplyPendingSize();
+        return;
+    }
+    Measure(font_.ToQFont(), ToQString(caption_), wordWrap_);
+}
+
+void TLabel::Measure(const QFont& font, const QString& caption, bool wrap) {
     adjusting_ = true;
-    QFontMetrics fm(font_.ToQFont());
-    QString text = ToQString(caption_);
-    if (text.isEmpty()) text = QStringLiteral(" ");
-    if (wordWrap_) {
+    QFontMetrics fm(font);
+    const QString text = caption.isEmpty() ? QStringLiteral(" ") : caption;
+    if (wrap) {
         int w = std::max(1, width());
         QRect r = fm.boundingRect(QRect(0, 0, w, INT_MAX / 4),
                                   Qt::TextWordWrap | AlignFlags(alignment_) | Qt::AlignTop, text);
@@ -532,11 +612,11 @@ void TLabel::AdjustSize() {
 }
 
 void TLabel::StateChanged() {
-    AdjustSize();
+    FitText();
     update();
 }
 
-void TLabel::BoundsChanged() { AdjustSize(); }
+void TLabel::BoundsChanged() { FitText(); }
 
 void TLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -854,7 +934,7 @@ TLabeledEdit::~TLabeledEdit() {
 }
 
 void TLabeledEdit::BoundsChanged() {
-    if (label_) label_->move(x(), y() - label_->height() - 3);
+    if (label_) label_->move(x(), y() - label_->Height() - 3);
 }
 
 void TLabeledEdit::VisibleChanged() {

@@ -57,10 +57,10 @@ public:
     explicit TControl(TControl* parent, const AnsiString& name = "");
     ~TControl() override;
 
-    int Left() const { return x(); }
-    int Top() const { return y(); }
-    int Width() const { return width(); }
-    int Height() const { return height(); }
+    int Left() const { Settle(); return x(); }
+    int Top() const { Settle(); return y(); }
+    int Width() const { Settle(); return width(); }
+    int Height() const { Settle(); return height(); }
     void SetLeft(int v);
     void SetTop(int v);
     void SetWidth(int v);
@@ -122,6 +122,7 @@ protected:
     virtual void StateChanged();
     void paintEvent(QPaintEvent* e) override;     // fills with Color unless transparent
     void resizeEvent(QResizeEvent* e) override;   // a wrapped widget covers the control
+    void showEvent(QShowEvent* e) override;       // a wrapped widget takes the looks it waits for
     virtual bool PaintsBackground() const { return false; }
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -141,6 +142,13 @@ protected:
     virtual bool ForwardsClick() const { return true; }
     // Calls a notify handler through RunHandler (the control may be deleted by it).
     void Notify(const TNotifyEvent& handler);
+    // A size that waits to be computed until the control is read or shown (measuring
+    // text loads fonts: a hidden screen's labels need none until then).
+    void Settle() const { if (sizePending_) const_cast<TControl*>(this)->ApplyPendingSize(); }
+    virtual void ApplyPendingSize() { sizePending_ = false; }
+    // Called before a width and/or a height is given to the control.
+    virtual void SizeGiven(bool width, bool height) {}
+    bool sizePending_ = false;
     QWidget* inner_ = nullptr;       // the wrapped Qt widget, if any
 
     TFont font_;
@@ -167,7 +175,9 @@ private:
     bool pressed_ = false;
     bool parentColor_ = true, parentFont_ = true, inheritingFont_ = false;
     bool forwarding_ = false;
+    bool looksPending_ = false;
     QWidget* mouseTarget_ = nullptr;
+    void ApplyLooks();
     void FontChanged();
     void PropagateColor();
     void PropagateFont();
@@ -195,9 +205,18 @@ protected:
     void StateChanged() override;
     void BoundsChanged() override;
     void paintEvent(QPaintEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void ApplyPendingSize() override;
+    void SizeGiven(bool width, bool height) override;
 private:
+    // AutoSize at once on a label that can be seen; otherwise when it is read or shown.
+    void FitText();
+    void Measure(const QFont& font, const QString& text, bool wrap);
     bool transparent_ = false, autoSize_ = true, wordWrap_ = false, vcenter_ = false;
     bool adjusting_ = false;
+    // An unwrapped fit still owed from before AutoSize was turned off or WordWrap on:
+    // the font and text it was owed for.
+    std::unique_ptr<std::pair<QFont, QString>> owedFit_;
     TAlignment alignment_ = TAlignment::LeftJustify;
 };
 
