@@ -34,8 +34,8 @@ void TStartForm::DrawSheetText(AnsiString text, TImage* target, TImage* sheet, A
     Guarded([&] { letters::ParseGlyphSheet(glyphs, lefts, tops, rights, bottoms, layout); });
     Guarded([&] {
         if (!target) return;
-        const QImage sheetPicture = sheet ? sheet->Picture().Image() : QImage();
-        target->Picture().SetImage(
-            letters::DrawSheetImage(text, sheetPicture, layout, height, colour));
+        // Drawn when first shown: the sheet too waits until then.
+        target->Picture().SetDeferred(letters::DeferredSheetImage(
+            text, sheet ? sheet->Picture().Source() : nullptr, layout, height, colour));
     });
 }

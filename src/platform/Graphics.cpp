@@ -182,6 +182,11 @@ void TPicture::LoadFromFile(const AnsiString& path) {
     Changed();
 }
 
+DeferredImage TPicture::Source() const {
+    if (deferred_ || image_.isNull()) return deferred_;
+    return std::make_shared<const TDeferredImage>(image_.size(), [image = image_] { return image; });
+}
+
 const QImage& TDeferredImage::Image() const {
     if (!drawn_) {
         drawn_ = true;

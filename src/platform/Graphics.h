@@ -156,6 +156,8 @@ public:
     // Shows a picture that is drawn when first painted or read (null: no picture).
     void SetDeferred(DeferredImage source) { image_ = QImage(); deferred_ = std::move(source); Changed(); }
     bool Deferred() const { return deferred_ != nullptr; }
+    // The picture as a source to draw from later, not drawn yet (null when empty).
+    DeferredImage Source() const;
     // The pixels (a deferred picture is drawn now).
     const QImage& Image() const { return deferred_ ? deferred_->Image() : image_; }
     void Clear() { image_ = QImage(); deferred_.reset(); Changed(); }

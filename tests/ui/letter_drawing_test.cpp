@@ -68,10 +68,18 @@ GlyphSheet StoredSheet() {
     return sheet;
 }
 
-// The name as drawn from the stored lists, on the traceable sheet.
+// The name as drawn from the stored lists, on the traceable sheet; drawn later, it has
+// the size it announced before and the same pixels.
 QImage Sheet(const AnsiString& text) {
     static const QImage picture = CoordinateSheet();
-    return DrawSheetImage(text, picture, StoredSheet(), kNameStripHeight, kScreenColor);
+    const QImage now = DrawSheetImage(text, picture, StoredSheet(), kNameStripHeight, kScreenColor);
+    const auto source = std::make_shared<const TDeferredImage>(picture.size(), [] { return picture; });
+    const DeferredImage later =
+        DeferredSheetImage(text, source, StoredSheet(), kNameStripHeight, kScreenColor);
+    EXPECT_EQ(later->Size(), now.size()) << text;
+    EXPECT_FALSE(source->Drawn());
+    EXPECT_EQ(later->Image(), now) << text;
+    return now;
 }
 
 QImage Strip(const AnsiString& text) { return RenderGlyphImage(text, FakeCharacterPicture); }
