@@ -192,8 +192,14 @@ const QImage& TDeferredImage::Image() const {
         drawn_ = true;
         if (draw_) image_ = draw_();
         draw_ = nullptr;
+        drawPart_ = nullptr;
     }
     return image_;
+}
+
+QImage TDeferredImage::Part(const QRect& part) const {
+    if (!drawn_ && drawPart_) return drawPart_(part);
+    return Image().copy(part);
 }
 
 namespace {

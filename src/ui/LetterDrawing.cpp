@@ -144,19 +144,22 @@ SheetLayout LayOutSheetText(const AnsiString& text, const GlyphSheet& sheet) {
     return layout;
 }
 
-QImage DrawLaidOut(const SheetLayout& layout, const QImage& sheetPicture, int height,
-                   TColor colour) {
+// The sheet's parts, cut from it or drawn alone.
+using SheetPart = std::function<QImage(const QRect&)>;
+
+QImage DrawLaidOut(const SheetLayout& layout, const QRect& sheetArea, const SheetPart& sheetPart,
+                   int height, TColor colour) {
     // The working strip of the given height: glyphs taller than it are cut.
     QImage strip = Filled(layout.size.width(), std::max(height, 1), colour);
     {
         QPainter painter(&strip);
         for (const SheetLayout::Placed& p : layout.placed) {
             // Only the part of the rectangle that lies on the sheet is copied, unscaled.
-            const QRect source = p.source.intersected(sheetPicture.rect());
+            const QRect source = p.source.intersected(sheetArea);
             if (source.isEmpty()) continue;
             painter.drawImage(QPoint(p.x + source.left() - p.source.left(),
                                      kMargin + source.top() - p.source.top()),
-                              sheetPicture, source);
+                              sheetPart(source));
         }
     }
     // Background wherever no glyph covers the result.
@@ -170,7 +173,8 @@ QImage DrawLaidOut(const SheetLayout& layout, const QImage& sheetPicture, int he
 
 QImage DrawSheetImage(const AnsiString& text, const QImage& sheetPicture,
                       const GlyphSheet& sheet, int height, TColor colour) {
-    return DrawLaidOut(LayOutSheetText(text, sheet), sheetPicture, height, colour);
+    return DrawLaidOut(LayOutSheetText(text, sheet), sheetPicture.rect(),
+                       [&sheetPicture](const QRect& r) { return sheetPicture.copy(r); }, height, colour);
 }
 
 DeferredImage DeferredSheetImage(const AnsiString& text, DeferredImage sheetPicture,
@@ -179,7 +183,11 @@ DeferredImage DeferredSheetImage(const AnsiString& text, DeferredImage sheetPict
     const QSize size = layout.size;
     return std::make_shared<const TDeferredImage>(
         size, [layout = std::move(layout), sheetPicture = std::move(sheetPicture), height, colour] {
-            return DrawLaidOut(layout, sheetPicture ? sheetPicture->Image() : QImage(), height, colour);
+            // Only the glyphs of the text are taken from the sheet, which need not be drawn whole.
+            const QRect area = sheetPicture ? QRect(QPoint(), sheetPicture->Size()) : QRect();
+            return DrawLaidOut(layout, area,
+                               [&sheetPicture](const QRect& r) { return sheetPicture->Part(r); },
+                               height, colour);
         });
 }
 

@@ -122,8 +122,17 @@ TEST(Artwork, EverySheetGlyphFillsItsRectangleAndNothingLiesOutside) {
         {'6', 390, 149, 434, 207}, {'7', 434, 149, 474, 207}, {'8', 0, 220, 43, 278},   {'9', 43, 220, 85, 278},
         {'+', 85, 220, 126, 278}, {'-', 126, 220, 167, 278}, {'_', 167, 220, 210, 278}, {'&', 210, 220, 258, 278},
     };
+    // Each block drawn alone (the learner's name needs only its own; alone when this test
+    // runs first in its program) has its pixels on the sheet drawn whole.
+    const DeferredImage picture = ArtworkPicture("LatestALPHA");
+    std::vector<QImage> alone;
+    for (const Cell& c : sheet) alone.push_back(picture->Part(QRect(c.left, c.top, c.right - c.left, c.bottom - c.top)));
     const QImage image = Artwork("LatestALPHA");
     ASSERT_EQ(image.size(), QSize(501, 282));
+    for (size_t i = 0; i < sheet.size(); ++i) {
+        const Cell& c = sheet[i];
+        EXPECT_EQ(alone[i], image.copy(QRect(c.left, c.top, c.right - c.left, c.bottom - c.top))) << c.glyph;
+    }
     const int band = 2;
     for (const Cell& c : sheet) {
         SCOPED_TRACE(std::string(1, c.glyph));
