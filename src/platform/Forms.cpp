@@ -161,7 +161,9 @@ TControl::TControl(TControl* parent, const AnsiString& name) : QWidget(parent), 
         inheritingFont_ = false;
     }
     font_.OnChange = [this] { FontChanged(); };
-    QWidget::setFont(font_.ToQFont());
+    // Controls paint with their own font; Qt's is only what a wrapped widget starts with,
+    // so only a form gives it (its controls inherit it).
+    if (!parent) QWidget::setFont(font_.ToQFont());
     if (parent) show();
 }
 
@@ -265,7 +267,6 @@ void TControl::SetParentFont(bool v) {
 
 void TControl::FontChanged() {
     if (!inheritingFont_) parentFont_ = false;
-    if (!inner_) QWidget::setFont(font_.ToQFont());   // a wrapped widget's: with its looks
     StateChanged();
     PropagateFont();
 }
@@ -592,22 +593,26 @@ void TLabel::AdjustSize() {
 
 void TLabel::Measure(const QFont& font, const QString& caption, bool wrap) {
     adjusting_ = true;
-    QFontMetrics fm(font);
     const QString text = caption.isEmpty() ? QStringLiteral(" ") : caption;
-    if (wrap) {
-        int w = std::max(1, width());
-        QRect r = fm.boundingRect(QRect(0, 0, w, INT_MAX / 4),
-                                  Qt::TextWordWrap | AlignFlags(alignment_) | Qt::AlignTop, text);
-        resize(w, std::max(r.height(), fm.height()));
-    } else {
-        QRect r = fm.boundingRect(QRect(0, 0, INT_MAX / 4, INT_MAX / 4),
-                                  Qt::AlignLeft | Qt::AlignTop, text);
-        int w = r.width();
-        int h = std::max(r.height(), fm.height());
-        // A right-aligned label keeps its right edge.
-        if (alignment_ == TAlignment::RightJustify) move(x() + width() - w, y());
-        resize(w, h);
+    const int wrapWidth = wrap ? std::max(1, width()) : -1;
+    if (wrapWidth != fitWrapWidth_ || text != fitText_ || font != fitFont_) {
+        QFontMetrics fm(font);
+        if (wrap) {
+            QRect r = fm.boundingRect(QRect(0, 0, wrapWidth, INT_MAX / 4),
+                                      Qt::TextWordWrap | AlignFlags(alignment_) | Qt::AlignTop, text);
+            fitSize_ = QSize(wrapWidth, std::max(r.height(), fm.height()));
+        } else {
+            QRect r = fm.boundingRect(QRect(0, 0, INT_MAX / 4, INT_MAX / 4),
+                                      Qt::AlignLeft | Qt::AlignTop, text);
+            fitSize_ = QSize(r.width(), std::max(r.height(), fm.height()));
+        }
+        fitFont_ = font;
+        fitText_ = text;
+        fitWrapWidth_ = wrapWidth;
     }
+    // A right-aligned label keeps its right edge.
+    if (!wrap && alignment_ == TAlignment::RightJustify) move(x() + width() - fitSize_.width(), y());
+    resize(fitSize_);
     adjusting_ = false;
 }
 
@@ -951,8 +956,48 @@ TMemo::TMemo(TControl* parent, const AnsiString& name)
     StateChanged();
 }
 
+namespace {
+
+// A text as the memo's document gives it back: line breaks of every kind become LF,
+// no-break spaces plain ones.
+QString AsLaidOut(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (QChar& c : text) {
+        switch (c.unicode()) {
+        case '\r': case QChar::ParagraphSeparator: case QChar::LineSeparator: case 0xFDD0: case 0xFDD1:
+            c = QLatin1Char('\n');
+            break;
+        case QChar::Nbsp: c = QLatin1Char(' '); break;
+        default: break;
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+QString TMemo::PlainText() const { return pendingText_ ? *pendingText_ : memo_->toPlainText(); }
+
+void TMemo::SetPlainText(const QString& text) {
+    if (isVisible()) {
+        pendingText_.reset();
+        memo_->setPlainText(text);
+        return;
+    }
+    pendingText_ = std::make_unique<QString>(AsLaidOut(text));
+    Notify(OnChange);
+}
+
+void TMemo::showEvent(QShowEvent* e) {
+    TControl::showEvent(e);
+    if (!pendingText_) return;
+    const auto text = std::move(pendingText_);
+    const QSignalBlocker quiet(memo_);   // its change was told when the text was set
+    memo_->setPlainText(*text);
+}
+
 AnsiString TMemo::Text() const {
-    AnsiString s = FromQString(memo_->toPlainText());
+    AnsiString s = FromQString(PlainText());
     AnsiString out;
     out.reserve(s.size());
     for (char c : s) {
@@ -972,12 +1017,12 @@ void TMemo::SetText(const AnsiString& t) {
             joined += t[i];
         }
     }
-    memo_->setPlainText(ToQString(joined));
+    SetPlainText(ToQString(joined));
 }
 
 TStringList TMemo::Lines() const {
     TStringList list;
-    QString text = memo_->toPlainText();
+    QString text = PlainText();
     if (text.isEmpty()) return list;
     for (const QString& line : text.split(QChar('\n'))) list.Insert(list.Count(), FromQString(line));
     return list;
@@ -986,15 +1031,22 @@ TStringList TMemo::Lines() const {
 void TMemo::SetLines(const TStringList& lines) {
     QStringList parts;
     for (const AnsiString& l : lines.Items()) parts << ToQString(l);
-    memo_->setPlainText(parts.join(QChar('\n')));
+    SetPlainText(parts.join(QChar('\n')));
 }
 
 void TMemo::AddLine(const AnsiString& line) {
+    if (pendingText_) {
+        SetPlainText(pendingText_->isEmpty() ? ToQString(line) : *pendingText_ + QChar('\n') + ToQString(line));
+        return;
+    }
     if (memo_->document()->isEmpty()) memo_->setPlainText(ToQString(line));
     else memo_->appendPlainText(ToQString(line));
 }
 
-void TMemo::Clear() { memo_->clear(); }
+void TMemo::Clear() {
+    if (pendingText_) SetPlainText(QString());
+    else memo_->clear();
+}
 void TMemo::SetReadOnly(bool v) { memo_->setReadOnly(v); }
 void TMemo::SetWordWrap(bool v) {
     memo_->setLineWrapMode(v ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);

@@ -217,6 +217,12 @@ private:
     // An unwrapped fit still owed from before AutoSize was turned off or WordWrap on:
     // the font and text it was owed for.
     std::unique_ptr<std::pair<QFont, QString>> owedFit_;
+    // The last text measured (font, text, wrapping width or -1) and the size it gave: a
+    // move or a new colour does not measure it again.
+    QFont fitFont_;
+    QString fitText_;
+    int fitWrapWidth_ = -2;
+    QSize fitSize_;
     TAlignment alignment_ = TAlignment::LeftJustify;
 };
 
@@ -381,8 +387,14 @@ public:
     void SetBorderStyle(TBorderStyle b);
     void SetScrollBars(bool vertical);
     TNotifyEvent OnChange;
+protected:
+    void showEvent(QShowEvent* e) override;
 private:
+    // A hidden memo keeps its text aside: it is laid out (fonts, shaping) when shown.
+    QString PlainText() const;
+    void SetPlainText(const QString& text);
     QPlainTextEdit* memo_;
+    std::unique_ptr<QString> pendingText_;
 };
 
 // A list of texts; Sorted lists keep their items in case-insensitive order.

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
@@ -164,6 +165,40 @@ TEST_F(FormsTest, HiddenLabelsFitWhenReadOrShownAsSeenOnesAtOnce) {
     form->show();
     for (size_t i = 0; i < untilShown.size(); ++i)
         EXPECT_EQ(untilShown[i].first->geometry(), untilShown[i].second->geometry()) << i;
+}
+
+// A memo on a hidden screen lays its text out only when shown: until then it reads and
+// reports changes as a memo that can be seen.
+TEST_F(FormsTest, HiddenMemosReadAndChangeAsSeenOnes) {
+    using Step = std::function<void(TMemo*)>;
+    const std::vector<Step> steps = {
+        [](TMemo* m) { m->SetText(Utf8ToAnsi("Une ligne\r\nDeux\rtrois\n\nfin\xc2\xa0!")); },
+        [](TMemo* m) { m->AddLine("ajout"); },
+        [](TMemo* m) { m->Clear(); },
+        [](TMemo* m) { m->AddLine("seule"); },
+        [](TMemo* m) { m->AddLine(""); },
+        [](TMemo* m) {
+            TStringList lines;
+            for (const char* l : {"a", "", "b c"}) lines.Add(l);
+            m->SetLines(lines);
+        },
+    };
+    TForm seenForm("Seen");
+    seenForm.show();
+    auto* seen = new TMemo(&seenForm);
+    auto* hidden = new TMemo(form.get());
+    int seenChanges = 0, hiddenChanges = 0;
+    seen->OnChange = [&](TObject*) { ++seenChanges; };
+    hidden->OnChange = [&](TObject*) { ++hiddenChanges; };
+    for (size_t i = 0; i < steps.size(); ++i) {
+        for (TMemo* m : {seen, hidden}) steps[i](m);
+        EXPECT_EQ(hidden->Text(), seen->Text()) << i;
+        EXPECT_EQ(hidden->Lines().Items(), seen->Lines().Items()) << i;
+        EXPECT_EQ(hiddenChanges, seenChanges) << i;
+    }
+    form->show();
+    EXPECT_EQ(hidden->findChild<QPlainTextEdit*>()->toPlainText(), QStringLiteral("a\n\nb c"));
+    EXPECT_EQ(hiddenChanges, seenChanges);
 }
 
 // A command that closes its own screen is left at once, so that it is at rest when the
