@@ -35,8 +35,8 @@ void TStartForm::DrawSheetText(AnsiString text, TImage* target, TImage* sheet, A
     Guarded([&] { layouts.Update(glyphs, lefts, tops, rights, bottoms); });
     Guarded([&] {
         if (!target) return;
-        const QImage sheetPicture = sheet ? sheet->Picture().Image() : QImage();
-        target->Picture().SetImage(
-            letters::DrawSheetImage(text, sheetPicture, layouts.Sheet(), height, colour));
+        // Drawn when first shown: the sheet too waits until then.
+        target->Picture().SetDeferred(letters::DeferredSheetImage(
+            text, sheet ? sheet->Picture().Source() : nullptr, layouts.Sheet(), height, colour));
     });
 }

@@ -112,7 +112,9 @@ TControl::TControl(TControl* parent, const AnsiString& name) : QWidget(parent), 
         inheritingFont_ = false;
     }
     font_.OnChange = [this] { FontChanged(); };
-    QWidget::setFont(font_.ToQFont());
+    // Controls paint with their own font; Qt's is only what a wrapped widget starts with,
+    // so only a form gives it (its controls inherit it).
+    if (!parent) QWidget::setFont(font_.ToQFont());
     if (parent) show();
 }
 
@@ -137,9 +139,10 @@ TControl::~TControl() {
 
 void TControl::SetLeft(int v) { move(v, y()); BoundsChanged(); }
 void TControl::SetTop(int v) { move(x(), v); BoundsChanged(); }
-void TControl::SetWidth(int v) { resize(std::max(0, v), height()); BoundsChanged(); }
-void TControl::SetHeight(int v) { resize(width(), std::max(0, v)); BoundsChanged(); }
+void TControl::SetWidth(int v) { SizeGiven(true, false); resize(std::max(0, v), height()); BoundsChanged(); }
+void TControl::SetHeight(int v) { SizeGiven(false, true); resize(width(), std::max(0, v)); BoundsChanged(); }
 void TControl::SetBounds(int left, int top, int w, int h) {
+    SizeGiven(true, true);
     setGeometry(left, top, std::max(0, w), std::max(0, h));
     BoundsChanged();
 }
@@ -215,7 +218,6 @@ void TControl::SetParentFont(bool v) {
 
 void TControl::FontChanged() {
     if (!inheritingFont_) parentFont_ = false;
-    QWidget::setFont(font_.ToQFont());
     StateChanged();
     PropagateFont();
 }
@@ -256,12 +258,21 @@ void TControl::Click() {
 }
 
 void TControl::StateChanged() {
-    // A wrapped widget shows the control's font and colours.
+    // A wrapped widget shows the control's font and colours; a hidden one takes them when
+    // shown (a new font makes lists and texts lay themselves out again).
     if (inner_) {
-        inner_->setFont(font_.ToQFont());
-        SetColors(inner_, color_, font_.Color());
+        if (isVisible()) ApplyLooks();
+        else looksPending_ = true;
     }
     update();
+}
+
+void TControl::ApplyLooks() {
+    looksPending_ = false;
+    const QFont font = font_.ToQFont();
+    inner_->setFont(font);
+    QWidget::setFont(font);
+    SetColors(inner_, color_, font_.Color());
 }
 
 void TControl::resizeEvent(QResizeEvent* e) {
@@ -293,6 +304,7 @@ void TControl::CutAway() {
 }
 
 void TControl::showEvent(QShowEvent* e) {
+    if (looksPending_ && inner_) ApplyLooks();
     QWidget::showEvent(e);
     CutAway();
 }

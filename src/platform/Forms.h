@@ -57,10 +57,10 @@ public:
     explicit TControl(TControl* parent, const AnsiString& name = "");
     ~TControl() override;
 
-    int Left() const { return x(); }
-    int Top() const { return y(); }
-    int Width() const { return width(); }
-    int Height() const { return height(); }
+    int Left() const { Settle(); return x(); }
+    int Top() const { Settle(); return y(); }
+    int Width() const { Settle(); return width(); }
+    int Height() const { Settle(); return height(); }
     void SetLeft(int v);
     void SetTop(int v);
     void SetWidth(int v);
@@ -126,6 +126,8 @@ protected:
     virtual void StateChanged();
     void paintEvent(QPaintEvent* e) override;     // fills with Color unless transparent
     void resizeEvent(QResizeEvent* e) override;   // a wrapped widget covers the control
+    // A wrapped widget takes the looks it waits for; the control cuts itself away
+    // where the controls it keeps uncovered are.
     void showEvent(QShowEvent* e) override;
     virtual bool PaintsBackground() const { return false; }
     void mousePressEvent(QMouseEvent* e) override;
@@ -146,6 +148,13 @@ protected:
     virtual bool ForwardsClick() const { return true; }
     // Calls a notify handler through RunHandler (the control may be deleted by it).
     void Notify(const TNotifyEvent& handler);
+    // A size that waits to be computed until the control is read or shown (measuring
+    // text loads fonts: a hidden screen's labels need none until then).
+    void Settle() const { if (sizePending_) const_cast<TControl*>(this)->ApplyPendingSize(); }
+    virtual void ApplyPendingSize() { sizePending_ = false; }
+    // Called before a width and/or a height is given to the control.
+    virtual void SizeGiven(bool width, bool height) {}
+    bool sizePending_ = false;
     QWidget* inner_ = nullptr;       // the wrapped Qt widget, if any
 
     TFont font_;
@@ -172,9 +181,11 @@ private:
     bool pressed_ = false;
     bool parentColor_ = true, parentFont_ = true, inheritingFont_ = false;
     bool forwarding_ = false;
+    bool looksPending_ = false;
     QWidget* mouseTarget_ = nullptr;
     std::vector<QPointer<TControl>> uncovered_;
     void CutAway();
+    void ApplyLooks();
     void FontChanged();
     void PropagateColor();
     void PropagateFont();
@@ -207,9 +218,24 @@ protected:
     void StateChanged() override;
     void BoundsChanged() override;
     void paintEvent(QPaintEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void ApplyPendingSize() override;
+    void SizeGiven(bool width, bool height) override;
 private:
+    // AutoSize at once on a label that can be seen; otherwise when it is read or shown.
+    void FitToText();
+    void Measure(const QFont& font, const QString& text, bool wrap);
     bool transparent_ = false, autoSize_ = true, wordWrap_ = false, vcenter_ = false;
     bool ellipsis_ = false, adjusting_ = false;
+    // An unwrapped fit still owed from before AutoSize was turned off or WordWrap on:
+    // the font and text it was owed for.
+    std::unique_ptr<std::pair<QFont, QString>> owedFit_;
+    // The last text measured (font, text, wrapping width or -1) and the size it gave: a
+    // move or a new colour does not measure it again.
+    QFont fitFont_;
+    QString fitText_;
+    int fitWrapWidth_ = -2;
+    QSize fitSize_;
     TAlignment alignment_ = TAlignment::LeftJustify;
 };
 
@@ -377,8 +403,14 @@ public:
     void SetBorderStyle(TBorderStyle b);
     void SetScrollBars(bool vertical);
     TNotifyEvent OnChange;
+protected:
+    void showEvent(QShowEvent* e) override;
 private:
+    // A hidden memo keeps its text aside: it is laid out (fonts, shaping) when shown.
+    QString PlainText() const;
+    void SetPlainText(const QString& text);
     QPlainTextEdit* memo_;
+    std::unique_ptr<QString> pendingText_;
 };
 
 // A list of texts; Sorted lists keep their items in case-insensitive order.

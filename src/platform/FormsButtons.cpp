@@ -128,7 +128,7 @@ TLabeledEdit::~TLabeledEdit() {
 }
 
 void TLabeledEdit::BoundsChanged() {
-    if (label_) label_->move(x(), y() - label_->height() - 3);
+    if (label_) label_->move(x(), y() - label_->Height() - 3);
 }
 
 void TLabeledEdit::VisibleChanged() {
@@ -145,18 +145,23 @@ TMemo::TMemo(TControl* parent, const AnsiString& name)
     StateChanged();
 }
 
-AnsiString TMemo::Text() const {
-    AnsiString s = FromQString(memo_->toPlainText());
-    AnsiString out;
-    out.reserve(s.size());
-    for (char c : s) {
-        if (c == '\n') out += "\r\n";
-        else out += c;
-    }
-    return out;
-}
-
 namespace {
+
+// A text as the memo's document gives it back: line breaks of every kind become LF,
+// no-break spaces plain ones.
+QString AsLaidOut(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (QChar& c : text) {
+        switch (c.unicode()) {
+        case '\r': case QChar::ParagraphSeparator: case QChar::LineSeparator: case 0xFDD0: case 0xFDD1:
+            c = QLatin1Char('\n');
+            break;
+        case QChar::Nbsp: c = QLatin1Char(' '); break;
+        default: break;
+        }
+    }
+    return text;
+}
 
 // A long text is laid out in paragraphs of several lines each (joined by line
 // separators): a text document pays for every paragraph it holds, so a report of
@@ -172,6 +177,37 @@ QString InParagraphs(QString text) {
 
 }  // namespace
 
+QString TMemo::PlainText() const { return pendingText_ ? *pendingText_ : memo_->toPlainText(); }
+
+void TMemo::SetPlainText(const QString& text) {
+    if (isVisible()) {
+        pendingText_.reset();
+        memo_->setPlainText(InParagraphs(text));
+        return;
+    }
+    pendingText_ = std::make_unique<QString>(AsLaidOut(text));
+    Notify(OnChange);
+}
+
+void TMemo::showEvent(QShowEvent* e) {
+    TControl::showEvent(e);
+    if (!pendingText_) return;
+    const auto text = std::move(pendingText_);
+    const QSignalBlocker quiet(memo_);   // its change was told when the text was set
+    memo_->setPlainText(InParagraphs(*text));
+}
+
+AnsiString TMemo::Text() const {
+    AnsiString s = FromQString(PlainText());
+    AnsiString out;
+    out.reserve(s.size());
+    for (char c : s) {
+        if (c == '\n') out += "\r\n";
+        else out += c;
+    }
+    return out;
+}
+
 void TMemo::SetText(const AnsiString& t) {
     AnsiString joined;
     for (size_t i = 0; i < t.size(); ++i) {
@@ -182,12 +218,12 @@ void TMemo::SetText(const AnsiString& t) {
             joined += t[i];
         }
     }
-    memo_->setPlainText(InParagraphs(ToQString(joined)));
+    SetPlainText(ToQString(joined));
 }
 
 TStringList TMemo::Lines() const {
     TStringList list;
-    QString text = memo_->toPlainText();
+    QString text = PlainText();
     if (text.isEmpty()) return list;
     for (const QString& line : text.split(QChar('\n'))) list.Insert(list.Count(), FromQString(line));
     return list;
@@ -196,15 +232,22 @@ TStringList TMemo::Lines() const {
 void TMemo::SetLines(const TStringList& lines) {
     QStringList parts;
     for (const AnsiString& l : lines.Items()) parts << ToQString(l);
-    memo_->setPlainText(InParagraphs(parts.join(QChar('\n'))));
+    SetPlainText(parts.join(QChar('\n')));
 }
 
 void TMemo::AddLine(const AnsiString& line) {
+    if (pendingText_) {
+        SetPlainText(pendingText_->isEmpty() ? ToQString(line) : *pendingText_ + QChar('\n') + ToQString(line));
+        return;
+    }
     if (memo_->document()->isEmpty()) memo_->setPlainText(ToQString(line));
     else memo_->appendPlainText(ToQString(line));
 }
 
-void TMemo::Clear() { memo_->clear(); }
+void TMemo::Clear() {
+    if (pendingText_) SetPlainText(QString());
+    else memo_->clear();
+}
 void TMemo::SetReadOnly(bool v) { memo_->setReadOnly(v); }
 void TMemo::SetWordWrap(bool v) {
     memo_->setLineWrapMode(v ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);

@@ -26,13 +26,16 @@ int AlignFlags(TAlignment a) {
 // TLabel
 
 TLabel::TLabel(TControl* parent, const AnsiString& name) : TControl(parent, name) {
-    AdjustSize();
+    FitToText();
 }
 
 void TLabel::SetTransparent(bool v) { transparent_ = v; update(); }
-void TLabel::SetAutoSize(bool v) { autoSize_ = v; AdjustSize(); }
-void TLabel::SetWordWrap(bool v) { wordWrap_ = v; AdjustSize(); update(); }
-void TLabel::SetAlignment(TAlignment a) { alignment_ = a; update(); }
+void TLabel::SetAlignment(TAlignment a) {
+    // A right-aligned label keeps its right edge at every fit: it fits at once.
+    if (a == TAlignment::RightJustify) Settle();
+    alignment_ = a;
+    update();
+}
 void TLabel::SetLayoutCenter(bool v) { vcenter_ = v; update(); }
 void TLabel::SetEndEllipsis(bool v) { ellipsis_ = v; update(); }
 
@@ -45,42 +48,109 @@ int TLabel::TextWidth(const AnsiString& text) const {
     return QFontMetrics(font_.ToQFont()).horizontalAdvance(ToQString(text));
 }
 
+
+void TLabel::SetAutoSize(bool v) {
+    if (!v && autoSize_ && sizePending_) {
+        // The fit owed so far keeps the font and text it was owed for.
+        if (wordWrap_ || owedFit_) Settle();
+        else owedFit_ = std::make_unique<std::pair<QFont, QString>>(font_.ToQFont(), ToQString(caption_));
+    }
+    autoSize_ = v;
+    FitToText();
+}
+
+void TLabel::SetWordWrap(bool v) {
+    if (v && !wordWrap_ && autoSize_ && sizePending_ && !owedFit_) {
+        // A wrapped label keeps the width its unwrapped text gave it.
+        owedFit_ = std::make_unique<std::pair<QFont, QString>>(font_.ToQFont(), ToQString(caption_));
+    } else if (v != wordWrap_) {
+        Settle();
+    }
+    wordWrap_ = v;
+    FitToText();
+    update();
+}
+
 void TLabel::SetCaption(const AnsiString& c) {
     if (c == caption_) return;
     caption_ = c;
-    AdjustSize();
+    FitToText();
     update();
+}
+
+void TLabel::FitToText() {
+    if (!autoSize_ || adjusting_) return;
+    if (isVisible() || alignment_ == TAlignment::RightJustify) AdjustSize();
+    else sizePending_ = true;
+}
+
+void TLabel::SizeGiven(bool width, bool height) {
+    if (!sizePending_) return;
+    if (autoSize_) {
+        if (width) owedFit_.reset();   // the fit gives the other side
+    } else if (width && height) {
+        owedFit_.reset();
+        sizePending_ = false;
+    } else {
+        Settle();   // the other side comes from the fit owed
+    }
+}
+
+void TLabel::ApplyPendingSize() {
+    sizePending_ = false;
+    if (owedFit_) {
+        const auto owed = std::move(owedFit_);
+        Measure(owed->first, owed->second, false);
+    }
+    AdjustSize();
+}
+
+void TLabel::showEvent(QShowEvent* e) {
+    Settle();
+    TControl::showEvent(e);
 }
 
 void TLabel::AdjustSize() {
     if (!autoSize_ || adjusting_) return;
-    adjusting_ = true;
-    QFontMetrics fm(font_.ToQFont());
-    QString text = ToQString(caption_);
-    if (text.isEmpty()) text = QStringLiteral(" ");
-    if (wordWrap_) {
-        int w = std::max(1, width());
-        QRect r = fm.boundingRect(QRect(0, 0, w, INT_MAX / 4),
-                                  Qt::TextWordWrap | AlignFlags(alignment_) | Qt::AlignTop, text);
-        resize(w, std::max(r.height(), fm.height()));
-    } else {
-        QRect r = fm.boundingRect(QRect(0, 0, INT_MAX / 4, INT_MAX / 4),
-                                  Qt::AlignLeft | Qt::AlignTop, text);
-        int w = r.width();
-        int h = std::max(r.height(), fm.height());
-        // A right-aligned label keeps its right edge.
-        if (alignment_ == TAlignment::RightJustify) move(x() + width() - w, y());
-        resize(w, h);
+    sizePending_ = false;
+    if (owedFit_) {
+        ApplyPendingSize();
+        return;
     }
+    Measure(font_.ToQFont(), ToQString(caption_), wordWrap_);
+}
+
+void TLabel::Measure(const QFont& font, const QString& caption, bool wrap) {
+    adjusting_ = true;
+    const QString text = caption.isEmpty() ? QStringLiteral(" ") : caption;
+    const int wrapWidth = wrap ? std::max(1, width()) : -1;
+    if (wrapWidth != fitWrapWidth_ || text != fitText_ || font != fitFont_) {
+        QFontMetrics fm(font);
+        if (wrap) {
+            QRect r = fm.boundingRect(QRect(0, 0, wrapWidth, INT_MAX / 4),
+                                      Qt::TextWordWrap | AlignFlags(alignment_) | Qt::AlignTop, text);
+            fitSize_ = QSize(wrapWidth, std::max(r.height(), fm.height()));
+        } else {
+            QRect r = fm.boundingRect(QRect(0, 0, INT_MAX / 4, INT_MAX / 4),
+                                      Qt::AlignLeft | Qt::AlignTop, text);
+            fitSize_ = QSize(r.width(), std::max(r.height(), fm.height()));
+        }
+        fitFont_ = font;
+        fitText_ = text;
+        fitWrapWidth_ = wrapWidth;
+    }
+    // A right-aligned label keeps its right edge.
+    if (!wrap && alignment_ == TAlignment::RightJustify) move(x() + width() - fitSize_.width(), y());
+    resize(fitSize_);
     adjusting_ = false;
 }
 
 void TLabel::StateChanged() {
-    AdjustSize();
+    FitToText();
     update();
 }
 
-void TLabel::BoundsChanged() { AdjustSize(); }
+void TLabel::BoundsChanged() { FitToText(); }
 
 void TLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -198,13 +198,24 @@ void TPicture::LoadFromFile(const std::string& path) {
     Changed();
 }
 
+DeferredImage TPicture::Source() const {
+    if (deferred_ || image_.isNull()) return deferred_;
+    return std::make_shared<const TDeferredImage>(image_.size(), [image = image_] { return image; });
+}
+
 const QImage& TDeferredImage::Image() const {
     if (!drawn_) {
         drawn_ = true;
         if (draw_) image_ = draw_();
         draw_ = nullptr;
+        drawPart_ = nullptr;
     }
     return image_;
+}
+
+QImage TDeferredImage::Part(const QRect& part) const {
+    if (!drawn_ && drawPart_) return drawPart_(part);
+    return Image().copy(part);
 }
 
 namespace {

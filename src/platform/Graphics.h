@@ -128,17 +128,23 @@ private:
 
 // A picture drawn the first time its pixels are needed; its size is known before, so
 // screens lay themselves out without drawing anything. Shared by every picture that
-// shows it, and drawn once.
+// shows it, and drawn once. A picture that can draw a part of itself alone gives its
+// parts without being drawn whole.
 class TDeferredImage {
 public:
-    TDeferredImage(QSize size, std::function<QImage()> draw)
-        : size_(size), draw_(std::move(draw)) {}
+    using DrawPart = std::function<QImage(const QRect& part)>;
+    TDeferredImage(QSize size, std::function<QImage()> draw, DrawPart drawPart = {})
+        : size_(size), draw_(std::move(draw)), drawPart_(std::move(drawPart)) {}
     QSize Size() const { return size_; }
     bool Drawn() const { return drawn_; }
     const QImage& Image() const;
+    // A part lying within the picture: cut from it once drawn, otherwise drawn alone
+    // when the picture can (the same pixels either way).
+    QImage Part(const QRect& part) const;
 private:
     QSize size_;
-    mutable std::function<QImage()> draw_;   // dropped once drawn
+    mutable std::function<QImage()> draw_;   // both dropped once drawn
+    mutable DrawPart drawPart_;
     mutable QImage image_;
     mutable bool drawn_ = false;
 };
@@ -156,6 +162,8 @@ public:
     // Shows a picture that is drawn when first painted or read (null: no picture).
     void SetDeferred(DeferredImage source) { image_ = QImage(); deferred_ = std::move(source); Changed(); }
     bool Deferred() const { return deferred_ != nullptr; }
+    // The picture as a source to draw from later, not drawn yet (null when empty).
+    DeferredImage Source() const;
     // The pixels (a deferred picture is drawn now).
     const QImage& Image() const { return deferred_ ? deferred_->Image() : image_; }
     void Clear() { image_ = QImage(); deferred_.reset(); Changed(); }

@@ -169,9 +169,12 @@ void DrawGlyphSheet(QPainter& p) {
     const QFont font = Font(QStringLiteral("Arial"), 44);
     const qreal cap = QFontMetricsF(font).capHeight();
     const auto& glyphs = SheetGlyphs();
+    // A part of the sheet drawn alone (the blocks of a learner's name) draws its blocks only.
+    const QRect shown = p.hasClipping() ? p.clipBoundingRect().toAlignedRect() : QRect();
     for (int i = 0; i < static_cast<int>(glyphs.size()); ++i) {
         const SheetGlyph& g = glyphs[i];
         const QRectF cell(g.left, g.top, g.right - g.left, g.bottom - g.top);
+        if (!shown.isNull() && !shown.intersects(cell.toAlignedRect())) continue;
         // The block stands on the row's height; only the tail of the Q hangs below it.
         const qreal blockHeight = g.ch == 'Q' ? 59 : cell.height();
         const QRectF block(cell.left(), cell.top(), cell.width(), blockHeight);

@@ -41,7 +41,7 @@ void RegisterLetterArt(Registry& r) {
             [ch](QPainter& p, const QSize& s) { DrawSmallGlyph(p, s, ch); });
     }
     r.Add("LatestALPHA", QSize(kSheetWidth, kSheetHeight), kScreen,
-        [](QPainter& p, const QSize&) { DrawGlyphSheet(p); });
+        [](QPainter& p, const QSize&) { DrawGlyphSheet(p); }, true);
 }
 
 void RegisterIdentificationArt(Registry& r) {

@@ -33,41 +33,74 @@ QPainterPath TextPath(const QString& text, const QFont& font) {
 }
 
 QPainterPath FittedText(const QString& text, QFont font, const QRectF& box, Qt::Alignment align) {
-    int px = font.pixelSize() > 0 ? font.pixelSize() : 12;
-    QPainterPath path;
-    QRectF b;
-    for (;;) {
+    // The largest size from the given one down to 6 pixels at which the text fits the
+    // box. Width and cap height grow with the size: a first guess in proportion, then a
+    // step or two either way, so the text is shaped about twice, not once per pixel.
+    const int start = font.pixelSize() > 0 ? font.pixelSize() : 12;
+    struct Shaped { QPainterPath path; QRectF bounds; qreal cap = 0; };
+    const auto shape = [&](int px) {
         font.setPixelSize(px);
-        path = TextPath(text, font);
-        b = path.boundingRect();
-        QFontMetricsF fm(font);
-        if ((b.width() <= box.width() && fm.capHeight() <= box.height()) || px <= 6) break;
-        --px;
+        Shaped s;
+        s.path = TextPath(text, font);
+        s.bounds = s.path.boundingRect();
+        s.cap = QFontMetricsF(font).capHeight();
+        return s;
+    };
+    const auto fits = [&](const Shaped& s) {
+        return s.bounds.width() <= box.width() && s.cap <= box.height();
+    };
+    int px = start;
+    Shaped shaped = shape(px);
+    if (!fits(shaped) && px > 6) {
+        qreal ratio = 1;
+        if (shaped.bounds.width() > box.width()) ratio = box.width() / shaped.bounds.width();
+        if (shaped.cap > box.height()) ratio = std::min(ratio, box.height() / shaped.cap);
+        px = std::clamp(static_cast<int>(std::floor(start * ratio)), 6, start - 1);
+        shaped = shape(px);
+        while (fits(shaped) && px + 1 < start) {
+            Shaped larger = shape(px + 1);
+            if (!fits(larger)) break;
+            ++px;
+            shaped = std::move(larger);
+        }
+        while (!fits(shaped) && px > 6) shaped = shape(--px);
     }
-    QFontMetricsF fm(font);
+    const QRectF& b = shaped.bounds;
     qreal dx;
     if (align & Qt::AlignLeft) dx = box.left() - b.left();
     else if (align & Qt::AlignRight) dx = box.right() - b.right();
     else dx = box.center().x() - b.center().x();
     qreal baseline;
-    if (align & Qt::AlignTop) baseline = box.top() + fm.capHeight();
+    if (align & Qt::AlignTop) baseline = box.top() + shaped.cap;
     else if (align & Qt::AlignBottom) baseline = box.bottom();
-    else baseline = box.center().y() + fm.capHeight() / 2;
-    return path.translated(dx, baseline);
+    else baseline = box.center().y() + shaped.cap / 2;
+    return shaped.path.translated(dx, baseline);
 }
 
 void DrawOutlined(QPainter& p, const QPainterPath& path, const QBrush& fill,
                   const QColor& outline, qreal width, bool shadow) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QPen pen(outline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    // The outline is stroked once and filled where the shadow falls and in place. The
+    // stroker follows curves as finely as the painter's scale needs, as a pen would.
+    QPainterPath rim;
+    if (width > 0) {
+        QPainterPathStroker stroker;
+        stroker.setWidth(width);
+        stroker.setCapStyle(Qt::RoundCap);
+        stroker.setJoinStyle(Qt::RoundJoin);
+        const QTransform& m = p.worldTransform();
+        const qreal scale = std::sqrt(std::abs(m.determinant()));
+        if (scale > 0) stroker.setCurveThreshold(0.25 / scale);
+        rim = stroker.createStroke(path);
+    }
     if (shadow) {
         const qreal off = std::max<qreal>(1.2, width * 0.45);
-        QPainterPath s = path.translated(off * 0.4, off);
-        if (width > 0) p.strokePath(s, QPen(QColor(0, 0, 0, 60), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.fillPath(s, QColor(0, 0, 0, 60));
+        const QColor shade(0, 0, 0, 60);
+        if (width > 0) p.fillPath(rim.translated(off * 0.4, off), shade);
+        p.fillPath(path.translated(off * 0.4, off), shade);
     }
-    if (width > 0) p.strokePath(path, pen);
+    if (width > 0) p.fillPath(rim, outline);
     p.fillPath(path, fill);
     p.restore();
 }

@@ -19,8 +19,10 @@ using DrawFn = std::function<void(QPainter&, const QSize&)>;
 class Registry {
 public:
     virtual ~Registry() = default;
-    // The first registration of a name wins.
-    virtual void Add(const std::string& name, QSize size, const QColor& surface, DrawFn draw) = 0;
+    // The first registration of a name wins. A picture made of cells that each draw
+    // within their own clip can draw a part of itself alone (`cells`).
+    virtual void Add(const std::string& name, QSize size, const QColor& surface, DrawFn draw,
+                     bool cells = false) = 0;
 
     // A normal picture (stem + normal) and its hovered twin (stem + hover).
     void AddTwins(const std::string& stem, const char* normal, const char* hover, QSize size,

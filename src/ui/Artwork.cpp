@@ -54,17 +54,25 @@ public:
                                     art::RegisterTextPagesArt, art::RegisterInputBoxArt})
             registerScreen(*this);
     }
-    void Add(const std::string& name, QSize size, const QColor& surface, art::DrawFn draw) override {
+    void Add(const std::string& name, QSize size, const QColor& surface, art::DrawFn draw,
+             bool cells) override {
         if (pictures_.count(name)) return;
-        pictures_.emplace(name, std::make_shared<const TDeferredImage>(size, [size, surface, draw] {
+        // The whole picture, or what a clip lets through of it (a part drawn alone, in
+        // place: cells draw the same pixels wherever the clip is).
+        const auto paint = [size, surface, draw](const QRect& clip) {
             QImage image(size, QImage::Format_RGB32);
             image.fill(surface);
             QPainter p(&image);
             p.setRenderHint(QPainter::Antialiasing);
             p.setRenderHint(QPainter::TextAntialiasing);
+            if (!clip.isNull()) p.setClipRect(clip);
             draw(p, size);
             return image;
-        }));
+        };
+        TDeferredImage::DrawPart drawPart;
+        if (cells) drawPart = [paint](const QRect& part) { return paint(part).copy(part); };
+        pictures_.emplace(name, std::make_shared<const TDeferredImage>(
+                                    size, [paint] { return paint(QRect()); }, std::move(drawPart)));
         names_.push_back(name);
     }
     DeferredImage Find(const std::string& name) const {

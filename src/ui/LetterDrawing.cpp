@@ -123,47 +123,84 @@ int GlyphSheet::Find(char c) const {
     return -1;
 }
 
-QImage DrawSheetImage(const AnsiString& text, const QImage& sheetPicture,
-                      const GlyphSheet& sheet, int height, TColor colour) {
-    constexpr int kMargin = 4, kRightMargin = 12;
-    const AnsiString lowered = AnsiLowerCase(Trim(text));
+namespace {
 
-    // First pass: where each glyph goes, how wide the strip must be.
+constexpr int kMargin = 4, kRightMargin = 12;
+
+// Where each glyph of a text goes on the strip, and the size of the result.
+struct SheetLayout {
     struct Placed { QRect source; int x; };
     std::vector<Placed> placed;
+    QSize size;
+};
+
+SheetLayout LayOutSheetText(const AnsiString& text, const GlyphSheet& sheet) {
+    const AnsiString lowered = AnsiLowerCase(Trim(text));
+    SheetLayout layout;
     int x = kMargin, tallest = 0;
     for (char c : lowered) {
         const int i = sheet.Find(c);
         if (i >= 0) {
             const int w = std::abs(sheet.right[i] - sheet.left[i]);
             const int h = std::abs(sheet.bottom[i] - sheet.top[i]);
-            placed.push_back({QRect(std::min(sheet.left[i], sheet.right[i]),
-                                    std::min(sheet.top[i], sheet.bottom[i]), w, h), x});
+            layout.placed.push_back({QRect(std::min(sheet.left[i], sheet.right[i]),
+                                           std::min(sheet.top[i], sheet.bottom[i]), w, h), x});
             tallest = std::max(tallest, h);
             x += w;
         } else if (c == ' ') {
             x += kBlankAdvance;
         }
     }
+    // 4 above and below the tallest glyph.
+    layout.size = QSize(x + kRightMargin, tallest + 2 * kMargin);
+    return layout;
+}
 
+// The sheet's parts, cut from it or drawn alone.
+using SheetPart = std::function<QImage(const QRect&)>;
+
+QImage DrawLaidOut(const SheetLayout& layout, const QRect& sheetArea, const SheetPart& sheetPart,
+                   int height, TColor colour) {
     // The working strip of the given height: glyphs taller than it are cut.
-    QImage strip = Filled(x + kRightMargin, std::max(height, 1), colour);
+    QImage strip = Filled(layout.size.width(), std::max(height, 1), colour);
     {
         QPainter painter(&strip);
-        for (const Placed& p : placed) {
+        for (const SheetLayout::Placed& p : layout.placed) {
             // Only the part of the rectangle that lies on the sheet is copied, unscaled.
-            const QRect source = p.source.intersected(sheetPicture.rect());
+            const QRect source = p.source.intersected(sheetArea);
             if (source.isEmpty()) continue;
             painter.drawImage(QPoint(p.x + source.left() - p.source.left(),
                                      kMargin + source.top() - p.source.top()),
-                              sheetPicture, source);
+                              sheetPart(source));
         }
     }
-    // Final size: 4 above and below the tallest glyph; background wherever uncovered.
-    QImage result = Filled(x + kRightMargin, tallest + 2 * kMargin, colour);
+    // Background wherever no glyph covers the result.
+    QImage result = Filled(layout.size.width(), layout.size.height(), colour);
     QPainter painter(&result);
     painter.drawImage(0, 0, strip);
     return result;
+}
+
+}  // namespace
+
+QImage DrawSheetImage(const AnsiString& text, const QImage& sheetPicture,
+                      const GlyphSheet& sheet, int height, TColor colour) {
+    return DrawLaidOut(LayOutSheetText(text, sheet), sheetPicture.rect(),
+                       [&sheetPicture](const QRect& r) { return sheetPicture.copy(r); }, height, colour);
+}
+
+DeferredImage DeferredSheetImage(const AnsiString& text, DeferredImage sheetPicture,
+                                 const GlyphSheet& sheet, int height, TColor colour) {
+    SheetLayout layout = LayOutSheetText(text, sheet);
+    const QSize size = layout.size;
+    return std::make_shared<const TDeferredImage>(
+        size, [layout = std::move(layout), sheetPicture = std::move(sheetPicture), height, colour] {
+            // Only the glyphs of the text are taken from the sheet, which need not be drawn whole.
+            const QRect area = sheetPicture ? QRect(QPoint(), sheetPicture->Size()) : QRect();
+            return DrawLaidOut(layout, area,
+                               [&sheetPicture](const QRect& r) { return sheetPicture->Part(r); },
+                               height, colour);
+        });
 }
 
 AnsiString CollapseSpaces(const AnsiString& text) {

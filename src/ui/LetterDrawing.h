@@ -71,6 +71,10 @@ private:
 // H being the tallest glyph drawn, with colour wherever no glyph covers it.
 QImage DrawSheetImage(const AnsiString& text, const QImage& sheetPicture,
                       const GlyphSheet& sheet, int height, TColor colour);
+// The same picture, drawn (and the sheet with it) only when its pixels are first needed;
+// its size is known at once.
+DeferredImage DeferredSheetImage(const AnsiString& text, DeferredImage sheetPicture,
+                                 const GlyphSheet& sheet, int height, TColor colour);
 
 // Trimmed, with every run of blanks reduced to one blank.
 AnsiString CollapseSpaces(const AnsiString& text);

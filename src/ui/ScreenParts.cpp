@@ -44,10 +44,12 @@ TLabel* TextLabel(TControl* parent, const AnsiString& name, int left, int top, c
     label->SetLeft(left);
     label->SetTop(top);
     label->SetTransparent(true);
-    label->Font().SetName(font);
-    label->Font().SetHeight(px);
-    label->Font().SetStyle(style);
-    label->Font().SetColor(colour);
+    TFont look;   // set at once: the label takes one new font, not four
+    look.SetName(font);
+    look.SetHeight(px);
+    look.SetStyle(style);
+    look.SetColor(colour);
+    label->Font().Assign(look);
     label->SetCaption(caption);
     return label;
 }

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
@@ -134,6 +135,80 @@ TEST_F(FormsTest, AutoSizedLabelsFitTheirText) {
     const int tall = wrapped->Height();
     wrapped->SetWidth(900);
     EXPECT_LT(wrapped->Height(), tall);
+}
+
+// A label on a hidden screen fits its text only when it is read or shown (no font is
+// loaded before): whatever the changes, it then has the place and size a label that
+// can be seen takes at once.
+TEST_F(FormsTest, HiddenLabelsFitWhenReadOrShownAsSeenOnesAtOnce) {
+    using Step = std::function<void(TLabel*)>;
+    const Step caption = [](TLabel* l) { l->SetCaption("Un texte assez long"); };
+    const Step bigBold = [](TLabel* l) {
+        l->Font().SetName("Arial Narrow");
+        l->Font().SetHeight(32);
+        l->Font().SetStyle(fsBold);
+    };
+    const Step fixed = [](TLabel* l) { l->SetAutoSize(false); };
+    const Step wrap = [](TLabel* l) { l->SetWordWrap(true); };
+    const Step right = [](TLabel* l) { l->SetAlignment(TAlignment::RightJustify); };
+    const Step left = [](TLabel* l) { l->SetLeft(300); };
+    const Step bounds = [](TLabel* l) { l->SetBounds(40, 50, 60, 70); };
+    const Step width = [](TLabel* l) { l->SetWidth(90); };
+    const std::vector<std::vector<Step>> cases = {
+        {caption, bigBold},         {bigBold, caption, left},   {caption, fixed},
+        {caption, fixed, bounds},   {bigBold, fixed, width},    {bigBold, wrap, caption},
+        {wrap, width, caption},     {right, caption, left, bigBold}, {caption, right, width},
+        {fixed, caption, wrap},     {bounds, bigBold},          {wrap, bounds, caption, fixed},
+    };
+    TForm seenForm("Seen");
+    seenForm.show();
+    std::vector<std::pair<TLabel*, TLabel*>> untilShown;
+    for (size_t i = 0; i < cases.size(); ++i) {
+        auto* seen = new TLabel(&seenForm);
+        auto* read = new TLabel(form.get());
+        auto* shown = new TLabel(form.get());
+        for (const Step& step : cases[i])
+            for (TLabel* l : {seen, read, shown}) step(l);
+        EXPECT_EQ(QRect(read->Left(), read->Top(), read->Width(), read->Height()), seen->geometry()) << i;
+        untilShown.emplace_back(shown, seen);
+    }
+    form->show();
+    for (size_t i = 0; i < untilShown.size(); ++i)
+        EXPECT_EQ(untilShown[i].first->geometry(), untilShown[i].second->geometry()) << i;
+}
+
+// A memo on a hidden screen lays its text out only when shown: until then it reads and
+// reports changes as a memo that can be seen.
+TEST_F(FormsTest, HiddenMemosReadAndChangeAsSeenOnes) {
+    using Step = std::function<void(TMemo*)>;
+    const std::vector<Step> steps = {
+        [](TMemo* m) { m->SetText(Utf8ToAnsi("Une ligne\r\nDeux\rtrois\n\nfin\xc2\xa0!")); },
+        [](TMemo* m) { m->AddLine("ajout"); },
+        [](TMemo* m) { m->Clear(); },
+        [](TMemo* m) { m->AddLine("seule"); },
+        [](TMemo* m) { m->AddLine(""); },
+        [](TMemo* m) {
+            TStringList lines;
+            for (const char* l : {"a", "", "b c"}) lines.Add(l);
+            m->SetLines(lines);
+        },
+    };
+    TForm seenForm("Seen");
+    seenForm.show();
+    auto* seen = new TMemo(&seenForm);
+    auto* hidden = new TMemo(form.get());
+    int seenChanges = 0, hiddenChanges = 0;
+    seen->OnChange = [&](TObject*) { ++seenChanges; };
+    hidden->OnChange = [&](TObject*) { ++hiddenChanges; };
+    for (size_t i = 0; i < steps.size(); ++i) {
+        for (TMemo* m : {seen, hidden}) steps[i](m);
+        EXPECT_EQ(hidden->Text(), seen->Text()) << i;
+        EXPECT_EQ(hidden->Lines().Items(), seen->Lines().Items()) << i;
+        EXPECT_EQ(hiddenChanges, seenChanges) << i;
+    }
+    form->show();
+    EXPECT_EQ(hidden->findChild<QPlainTextEdit*>()->toPlainText(), QStringLiteral("a\n\nb c"));
+    EXPECT_EQ(hiddenChanges, seenChanges);
 }
 
 // A command that closes its own screen is left at once, so that it is at rest when the

@@ -1,5 +1,8 @@
-// Texts drawn from letter pictures: sizes, places, skipped characters.
+// Texts drawn from letter pictures (sizes, places, skipped characters) and the letter
+// pictures themselves.
+#include <algorithm>
 #include <map>
+#include <memory>
 
 #include <QColor>
 #include <QImage>
@@ -68,20 +71,31 @@ GlyphSheet StoredSheet() {
     return sheet;
 }
 
-// The name as drawn from the stored lists, on the traceable sheet.
+// The name as drawn from the stored lists, on the traceable sheet; drawn later, it has
+// the size it announced before and the same pixels.
 QImage Sheet(const AnsiString& text) {
     static const QImage picture = CoordinateSheet();
-    return DrawSheetImage(text, picture, StoredSheet(), kNameStripHeight, kScreenColor);
+    const QImage now = DrawSheetImage(text, picture, StoredSheet(), kNameStripHeight, kScreenColor);
+    const auto source = std::make_shared<const TDeferredImage>(picture.size(), [] { return picture; });
+    const DeferredImage later =
+        DeferredSheetImage(text, source, StoredSheet(), kNameStripHeight, kScreenColor);
+    EXPECT_EQ(later->Size(), now.size()) << text;
+    EXPECT_FALSE(source->Drawn());
+    EXPECT_EQ(later->Image(), now) << text;
+    return now;
 }
 
 QImage Strip(const AnsiString& text) { return RenderGlyphImage(text, FakeCharacterPicture); }
 
-bool AllBackground(const QImage& image, const QRect& area) {
+// How many pixels of the area differ from the background.
+int Inked(const QImage& image, const QRect& area) {
+    int inked = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixelColor(x, y) != kBackground) return false;
-    return true;
+        for (int x = area.left(); x <= area.right(); ++x) inked += image.pixelColor(x, y) != kBackground;
+    return inked;
 }
+
+bool AllBackground(const QImage& image, const QRect& area) { return Inked(image, area) == 0; }
 
 }  // namespace
 
@@ -198,8 +212,50 @@ TEST(DrawSheetText, ListItemsAreTrimmedEmptyOnesDroppedAndTheTailIgnored) {
 
 // ---------------------------------------------------------------- the stored artwork
 
+// Character pictures: their stored sizes, the screen colour in the corners and the
+// character inked in the middle.
 TEST(LetterArtwork, CharacterPicturesHaveTheirStoredSizes) {
-    for (const auto& [c, size] : CharacterSizes())
-        EXPECT_EQ(Artwork(CharacterPictureName(c)).size(), size) << c;
-    EXPECT_EQ(Artwork("LatestALPHA").size(), QSize(501, 282));
+    ASSERT_EQ(CharacterSizes().size(), 45u);
+    for (const auto& [c, size] : CharacterSizes()) {
+        const QImage image = Artwork(CharacterPictureName(c));
+        ASSERT_EQ(image.size(), size) << c;
+        EXPECT_EQ(image.pixelColor(0, 0), kBackground) << c;
+        EXPECT_EQ(image.pixelColor(size.width() - 1, size.height() - 1), kBackground) << c;
+        EXPECT_GT(Inked(image, image.rect()), size.width() * size.height() / 8) << c;
+    }
+}
+
+// The stored sheet: every glyph of the stored lists inked up to its four edges, nothing
+// outside them; each block drawn alone (a learner's name needs only its own, alone when
+// this test runs first in its program) has its pixels on the sheet drawn whole.
+TEST(LetterArtwork, EverySheetGlyphFillsItsRectangleAndNothingLiesOutside) {
+    const GlyphSheet sheet = StoredSheet();
+    ASSERT_EQ(sheet.glyphs.size(), 40u);
+    std::vector<QRect> cells;
+    for (size_t i = 0; i < sheet.glyphs.size(); ++i)
+        cells.emplace_back(QPoint(sheet.left[i], sheet.top[i]), QPoint(sheet.right[i] - 1, sheet.bottom[i] - 1));
+    const DeferredImage picture = ArtworkPicture("LatestALPHA");
+    std::vector<QImage> alone;
+    for (const QRect& cell : cells) alone.push_back(picture->Part(cell));
+    const QImage image = Artwork("LatestALPHA");
+    ASSERT_EQ(image.size(), QSize(501, 282));
+    for (size_t i = 0; i < cells.size(); ++i) {
+        SCOPED_TRACE(sheet.glyphs[i]);
+        const QRect& c = cells[i];
+        EXPECT_EQ(alone[i], image.copy(c));
+        // Bands three pixels deep along each edge, and the middle.
+        for (const QRect& band : {c.adjusted(0, 0, 3 - c.width(), 0), c.adjusted(c.width() - 3, 0, 0, 0),
+                                  c.adjusted(0, 0, 0, 3 - c.height()), c.adjusted(0, c.height() - 3, 0, 0),
+                                  QRect(c.center() - QPoint(2, 2), QSize(5, 5))})
+            EXPECT_GT(Inked(image, band), 0) << band.x() << "," << band.y();
+    }
+    int stray = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            stray += image.pixelColor(x, y) != kBackground &&
+                     std::none_of(cells.begin(), cells.end(), [&](const QRect& c) { return c.contains(x, y); });
+    EXPECT_EQ(stray, 0) << "pixels drawn outside the glyph rectangles";
+    // Row two ends at 135 for every glyph but the Q, whose tail alone hangs on to 140.
+    EXPECT_GT(Inked(image, QRect(190, 136, 44, 4)), 0);
+    EXPECT_EQ(Inked(image, QRect(190, 137, 16, 3)), 0);
 }
