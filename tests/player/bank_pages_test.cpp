@@ -234,6 +234,9 @@ TEST_F(BankPagesTest, VerifierColoursCorrigerShowsTheRightWordsAndTheMarkIsTrace
     }
     player->LabelCorrigerClick();
     EXPECT_EQ(Colours(gaps), Texts({"green", "green", "green"}));
+    // With the mark shown, only the word in use lies under something: its cover.
+    SendClick(player->AfficherNote);
+    EXPECT_EQ(CoveredControls(player), std::vector<AnsiString>{"Shape_QTRC_WW_1"});
     // 1 of 3 after VERIFIER; 1 of 2; 3 of 3.
     EXPECT_EQ(Traced("ExoNote"), Texts({"3", "6", "10"}));
     EXPECT_EQ(Traced("ExoUseverif"), Texts({"1", "0", "0"}));
@@ -291,6 +294,8 @@ TEST_F(BankPagesTest, PickedWordsAreCheckedAndTheMarkIsTraced) {
     EXPECT_TRUE(Word("chante")->Font().Style() & fsUnderline);
     EXPECT_FALSE(Word("court")->Font().Style() & fsUnderline);
     EXPECT_TRUE(player->QMRInfoNote->Visible());
+    SendClick(player->AfficherNote);
+    EXPECT_EQ(CoveredControls(player), std::vector<AnsiString>{});
     SaveScreen("qmr_corriger.png");
 
     // 2 found and 1 wrong of 3; a blank picked counts for nothing.
