@@ -83,7 +83,7 @@ void TMainFormEXO::LabelCorrigerClick(TObject*) {
                 v->Show();
                 v->BringToFront();
             }
-            // The words to pick out explain their colours only when there were words to find.
+            // The words to pick out show theirs from their own check, when there were words to find.
             for (TImage* info : {QTROInfoNote, QTRCInfoNote, QMTInfoNote}) {
                 info->Show();
                 info->BringToFront();
