@@ -79,6 +79,7 @@ TMainFormEXO::TMainFormEXO() : TForm("MainFormEXO") {
     BuildPageQO();
     BuildPageQCC();
     BuildTextPanels();
+    BuildPageQTRC();
     BuildMarkingPictures();
     BuildFigures();
     BuildWatch();

@@ -5,6 +5,8 @@
 #include <array>
 #include <memory>
 
+#include <QPointer>
+
 #include "platform/Ado.h"
 #include "platform/Forms.h"
 #include "platform/Text.h"
@@ -191,6 +193,14 @@ public:
            *ThisWordQC_Select = nullptr, *ThisWordQMR = nullptr, *ThisWordQMT = nullptr,
            *ThisWordQMT_Select = nullptr;
 
+    // Word bank of the gap text to complete from it (made by BuildPageQTRC). Slot N:
+    // background Shape_QTRC_BW_N (Hint "1" the word serves once at a time, "0" again and
+    // again), word Shape_QTRC_WW_N (Hint "N"), cover Disabled_QTRC_N over a word in use.
+    TPanel* Panel_Word_QTRC = nullptr;
+    TImage* Image_Word_QTRC = nullptr;      // the bank's tray
+    Numbered<TImage> Shape_QTRC_BW{}, Disabled_QTRC{};
+    Numbered<TLabel> Shape_QTRC_WW{};
+
     // Verdict and info pictures of the pages (made by BuildMarkingPictures; those of
     // the multiple-choice and matching pages by their pages).
     TImage *QCMverdict = nullptr, *QCCverdict = nullptr, *QTROverdict = nullptr,
@@ -372,7 +382,7 @@ public:
     void ShowSolutionQCC();
     void ReplayPairQCC(TLabel* leftLabel);
 
-    // ---- Text exercises (Mainform_words.cpp, Mainform_qtro.cpp, Mainform_qmt.cpp) ----
+    // ---- Text exercises (Mainform_words.cpp and one file per kind) ----------------
     // What a kind adds to a word label as the text is laid out: colour, cursor and
     // handlers are set on the label; the result is the Hint body; caption may change
     // (a marked word loses its braces).
@@ -400,6 +410,19 @@ public:
     void GiveWordQMT(TObject* Sender);
     void CheckQTRO();
     void CheckQMT();
+    // Gap text with a word bank: the eight bank words and the eight gap numbers.
+    void BuildTextQTRC(AnsiString text, const std::vector<AnsiString>& bank,
+                       const std::vector<AnsiString>& numbers);
+    void SelectGapQTRC(TObject* Sender);
+    void ChooseWordQTRC(TObject* Sender);
+    void GetWordBack(TObject* Sender);
+    void EnterWordQTRC(TObject* Sender);
+    void LeaveWordQTRC(TObject* Sender);
+    void CheckQTRC();
+    // Words to pick out.
+    void BuildTextQMR(AnsiString text);
+    void SelectWordQMR(TObject* Sender);
+    void CheckQMR();
 
     // ---- Commands and help ------------------------------------------------------
     void LeftEnter(TObject* Sender);
@@ -441,10 +464,27 @@ private:
     void BuildFigures();
     void BuildWatch();
     void BuildTextPanels();
+    void BuildPageQTRC();
     // Typed answers (QTRO, QMT): the input box at a word, and the check of a panel.
     // True when the word's caption changed.
     bool AnswerWord(TLabel* word, TShape* hover, TShape* selection, TPanel* panel);
     void CheckTypedWords(TPanel* panel, TShape* hover, TImage* info);
+    // The check of a text whose answers carry "#solution": `judge` tells whether a word
+    // is right and the solution shown in place of a wrong one (none: it keeps its
+    // caption); `frame` is hidden; the points and `info` only while correcting.
+    struct WordVerdict {
+        bool right = false;
+        bool hasSolution = false;
+        AnsiString solution;
+    };
+    void CheckTextAnswers(TPanel* panel, TShape* frame, TImage* info,
+                          const std::function<WordVerdict(const TLabel&)>& judge);
+    // The gap text with a word bank: no gap selected; the selection frame over a gap.
+    void ClearGapSelectionQTRC();
+    void SelectGapFrameQTRC(TLabel* gap);
+    // The gap that takes the next bank word (the Hint of ThisWordQC_Select names it
+    // too, but two gaps may carry the same Hint).
+    QPointer<TLabel> SelectedGapQTRC;
     // The store picture that a command face or banner takes.
     TImage* StoreImage(const AnsiString& name, int left, int top);
     // The word over the page area that follows the pages (Mainform_sequence.cpp).

@@ -14,6 +14,8 @@ namespace {
 
 constexpr int kTrueFalsePage = 3;
 constexpr int kTypedGapsPage = 5;
+constexpr int kWordBankPage = 6;
+constexpr int kPickedWordsPage = 7;
 constexpr int kRetypedWordsPage = 8;
 
 const char* const kShowMark = "AFFICHER MA NOTE";
@@ -33,8 +35,9 @@ void TMainFormEXO::RunCheckOfPage(int pageNumber) {
     case kTrueFalsePage: CheckQB(); break;
     case 4: CheckQCC(); break;
     case kTypedGapsPage: CheckQTRO(); break;
+    case kWordBankPage: CheckQTRC(); break;
+    case kPickedWordsPage: CheckQMR(); break;
     case kRetypedWordsPage: CheckQMT(); break;
-    // The checks of the other pages join here as their pages come.
     default: break;
     }
 }
@@ -80,7 +83,8 @@ void TMainFormEXO::LabelCorrigerClick(TObject*) {
                 v->Show();
                 v->BringToFront();
             }
-            for (TImage* info : {QTROInfoNote, QTRCInfoNote, QMRInfoNote, QMTInfoNote}) {
+            // The words to pick out show theirs from their own check, when there were words to find.
+            for (TImage* info : {QTROInfoNote, QTRCInfoNote, QMTInfoNote}) {
                 info->Show();
                 info->BringToFront();
             }
@@ -159,8 +163,8 @@ void TMainFormEXO::BuildMarkingPictures() {
         {&QMRverdict, TabSheet7, "QMRverdict", 556, std::max(41, bannerHeight), nullptr},
         {&QMTverdict, TabSheet8, "QMTverdict", 556, std::max(41, bannerHeight), nullptr},
         {&QTROInfoNote, TabSheet5, "QTROInfoNote", 508, 44, "info_mots"},
-        {&QTRCInfoNote, TabSheet6, "QTRCInfoNote", 508, 44, "info_note"},
-        {&QMRInfoNote, TabSheet7, "QMRInfoNote", 508, 44, "info_note"},
+        {&QTRCInfoNote, TabSheet6, "QTRCInfoNote", 508, 44, "info_mots"},
+        {&QMRInfoNote, TabSheet7, "QMRInfoNote", 508, 44, "info_mots_choisis"},
         {&QMTInfoNote, TabSheet8, "QMTInfoNote", 508, 44, "info_mots"},
     };
     for (const auto& p : places) {

@@ -193,21 +193,29 @@ bool TMainFormEXO::AnswerWord(TLabel* word, TShape* hover, TShape* selection, TP
 }
 
 void TMainFormEXO::CheckTypedWords(TPanel* panel, TShape* hover, TImage* info) {
+    CheckTextAnswers(panel, hover, info, [](const TLabel& word) {
+        const AnsiString solution = SolutionOfHint(word.Hint());
+        return WordVerdict{solution == Trim(word.Caption()), true, solution};
+    });
+}
+
+void TMainFormEXO::CheckTextAnswers(TPanel* panel, TShape* frame, TImage* info,
+                                    const std::function<WordVerdict(const TLabel&)>& judge) {
     Guarded([&] {
         int right = 0, total = 0;
         for (TLabel* word : WordLabels(panel)) {
             if (!HasSolution(word->Hint())) continue;
-            const AnsiString solution = SolutionOfHint(word->Hint());
+            const WordVerdict verdict = judge(*word);
             ++total;
-            if (solution == Trim(word->Caption())) {
+            if (verdict.right) {
                 word->Font().SetColor(kRight);
                 ++right;
             } else {
                 word->Font().SetColor(kWrong);
-                if (ExoChecked == 0) word->SetCaption(solution);
+                if (ExoChecked == 0 && verdict.hasSolution) word->SetCaption(verdict.solution);
             }
         }
-        hover->Hide();
+        frame->Hide();
         ReflowWordLabels(panel);
         // A text without any answer to check gives no points.
         if (ExoChecked != 0 || total == 0) return;

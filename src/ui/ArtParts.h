@@ -51,9 +51,16 @@ void DrawMarkBadge(QPainter& p, const QSize& size, int mark);
 void DrawVerdict(QPainter& p, const QSize& size, const QColor& base, const QString& text, Icon icon);
 void DrawTickBox(QPainter& p, const QSize& size, bool ticked);
 void DrawFullMarks(QPainter& p, const QSize& size, int frame);
-void DrawInfoNote(QPainter& p, const QSize& size);
 // The cream card of the info pictures, drawn over the whole picture; returns its body.
 QRectF DrawNoteCard(QPainter& p, const QSize& size);
+// What the colours of a corrected text mean, on the cream card: each entry after a chip
+// of its colour, its lead words in that colour (underlined when the words are).
+struct ColourKey {
+    QColor colour;
+    QString lead, rest;
+    bool underlined = false;
+};
+void DrawColourKey(QPainter& p, const QSize& size, const std::vector<ColourKey>& keys);
 
 // Games screen: the frame of a text command in its current colours (glossy body,
 // coloured edge), drawn by the frame itself as the mouse changes its colours.

@@ -50,7 +50,6 @@ void RegisterPlayerArt(Registry& r) {
     addVerdict("qb_faux_faux", kCoral, QStringLiteral("FAUX : L'AFFIRMATION ÉTAIT FAUSSE"), Icon::Cross);
     r.Add("yes_1", QSize(200, 100), kFrame, [](QPainter& p, const QSize& s) { DrawFullMarks(p, s, 1); });
     r.Add("yes_2", QSize(200, 100), kFrame, [](QPainter& p, const QSize& s) { DrawFullMarks(p, s, 2); });
-    r.Add("info_note", QSize(300, 40), kFrame, DrawInfoNote);
     r.Add("qb_img_select", QSize(41, 46), kFrame, [](QPainter& p, const QSize& s) { DrawTickBox(p, s, true); });
     r.Add("qb_img_unselect", QSize(41, 46), kFrame, [](QPainter& p, const QSize& s) { DrawTickBox(p, s, false); });
 }

@@ -50,5 +50,6 @@ void RegisterGamesArt(Registry& r);
 void RegisterWatchArt(Registry& r);
 void RegisterTextPagesArt(Registry& r);
 void RegisterInputBoxArt(Registry& r);
+void RegisterWordBankArt(Registry& r);
 
 }  // namespace art

@@ -26,21 +26,6 @@ QPainterPath Rounded(const QRectF& r, qreal radius) {
     return path;
 }
 
-// Text written left to right in a row of colours.
-void DrawRainbowText(QPainter& p, const QString& text, const QFont& font, QPointF baseline) {
-    static const QColor colors[] = {kCoral, kOrange, QColor(0xE0, 0x9A, 0x00), kGrass, kSky, kGrape, kPink};
-    QFontMetricsF fm(font);
-    int k = 0;
-    for (const QChar c : text) {
-        if (!c.isSpace()) {
-            QPainterPath path = TextPath(QString(c), font).translated(baseline);
-            const QColor color = colors[k++ % 7];
-            DrawOutlined(p, path, color, color, 0, false);
-        }
-        baseline.rx() += fm.horizontalAdvance(c);
-    }
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- home screen
@@ -535,25 +520,6 @@ QRectF DrawNoteCard(QPainter& p, const QSize& size) {
     p.drawPath(path);
     p.restore();
     return body;
-}
-
-void DrawInfoNote(QPainter& p, const QSize& size) {
-    const QRectF body = DrawNoteCard(p, size);
-    const qreal d = body.height() - 8;
-    DrawIcon(p, Icon::Pencil, QRectF(body.left() + 8, body.top() + 4, d, d), kOrange.darker(120));
-    // "Les mots corrigés sont en" in ink, "couleur" in colours, fitted together.
-    const QString head = QStringLiteral("Les mots corrigés sont en "), tail = QStringLiteral("couleur");
-    const qreal room = body.width() - d - 26;
-    int px = 20;
-    QFont font = Font(QStringLiteral("Arial Narrow"), px);
-    while (px > 8 && QFontMetricsF(font).horizontalAdvance(head + tail) > room)
-        font = Font(QStringLiteral("Arial Narrow"), --px);
-    const QFontMetricsF fm(font);
-    const qreal width = fm.horizontalAdvance(head + tail);
-    const qreal x = body.left() + d + 14 + (room - width) / 2;
-    const qreal baseline = body.center().y() + fm.capHeight() / 2;
-    DrawOutlined(p, TextPath(head, font).translated(x, baseline), kInk, kInk, 0, false);
-    DrawRainbowText(p, tail, font, QPointF(x + fm.horizontalAdvance(head), baseline));
 }
 
 }  // namespace art

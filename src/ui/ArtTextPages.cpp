@@ -1,5 +1,7 @@
 // The pictures of the text pages: the sheet the words lie on, and what the colours of
 // a corrected text mean.
+#include <QFontMetricsF>
+
 #include "ui/ArtParts.h"
 #include "ui/ArtRegistry.h"
 
@@ -27,41 +29,51 @@ void DrawTextSheet(QPainter& p, const QSize& size) {
     p.restore();
 }
 
-// "En vert : tes bonnes réponses  En rouge : la correction", each after a chip of its colour.
-void DrawWordColours(QPainter& p, const QSize& size) {
+}  // namespace
+
+void DrawColourKey(QPainter& p, const QSize& size, const std::vector<ColourKey>& keys) {
     const QRectF body = DrawNoteCard(p, size);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QFont font = Font(QStringLiteral("Arial Narrow"), 19);
-    const QFontMetricsF fm(font);
-    const struct { QColor colour; QString lead, rest; } parts[] = {
-        {QColor(0x00, 0x80, 0x00), QStringLiteral("En vert"), QStringLiteral(" : tes bonnes réponses")},
-        {QColor(0xFF, 0x00, 0x00), QStringLiteral("En rouge"), QStringLiteral(" : la correction")},
-    };
     const qreal chip = body.height() - 16, gap = 28;
-    qreal width = -gap;
-    for (const auto& part : parts) width += chip + 8 + fm.horizontalAdvance(part.lead + part.rest) + gap;
-    qreal x = body.center().x() - width / 2;
+    // The font shrinks until every entry fits on the card.
+    QFont font = Font(QStringLiteral("Arial Narrow"), 19);
+    auto widthIn = [&](const QFont& f) {
+        const QFontMetricsF fm(f);
+        qreal width = -gap;
+        for (const ColourKey& key : keys) width += chip + 8 + fm.horizontalAdvance(key.lead + key.rest) + gap;
+        return width;
+    };
+    for (qreal px = 19; px > 10 && widthIn(font) > body.width() - body.height(); --px)
+        font = Font(QStringLiteral("Arial Narrow"), px - 1);
+    const QFontMetricsF fm(font);
+    qreal x = body.center().x() - widthIn(font) / 2;
     const qreal baseline = body.center().y() + fm.capHeight() / 2;
-    for (const auto& part : parts) {
+    for (const ColourKey& key : keys) {
         const QRectF box(x, body.center().y() - chip / 2, chip, chip);
-        p.setPen(QPen(part.colour.darker(140), 1.2));
-        p.setBrush(part.colour);
+        p.setPen(QPen(key.colour.darker(140), 1.2));
+        p.setBrush(key.colour);
         p.drawRoundedRect(box, 4, 4);
         x += chip + 8;
-        DrawOutlined(p, TextPath(part.lead, font).translated(x, baseline), part.colour, part.colour, 0, false);
-        x += fm.horizontalAdvance(part.lead);
-        DrawOutlined(p, TextPath(part.rest, font).translated(x, baseline), kInk, kInk, 0, false);
-        x += fm.horizontalAdvance(part.rest) + gap;
+        DrawOutlined(p, TextPath(key.lead, font).translated(x, baseline), key.colour, key.colour, 0, false);
+        if (key.underlined) {
+            p.setPen(QPen(key.colour, 1.6));
+            p.drawLine(QPointF(x, baseline + 3), QPointF(x + fm.horizontalAdvance(key.lead), baseline + 3));
+        }
+        x += fm.horizontalAdvance(key.lead);
+        DrawOutlined(p, TextPath(key.rest, font).translated(x, baseline), kInk, kInk, 0, false);
+        x += fm.horizontalAdvance(key.rest) + gap;
     }
     p.restore();
 }
 
-}  // namespace
-
 void RegisterTextPagesArt(Registry& r) {
     r.Add("fond_texte", QSize(793, 295), kFrame, DrawTextSheet);
-    r.Add("info_mots", QSize(520, 40), kFrame, DrawWordColours);
+    // "En vert : tes bonnes réponses  En rouge : la correction".
+    r.Add("info_mots", QSize(520, 40), kFrame, [](QPainter& p, const QSize& s) {
+        DrawColourKey(p, s, {{QColor(0x00, 0x80, 0x00), QStringLiteral("En vert"), QStringLiteral(" : tes bonnes réponses")},
+                             {QColor(0xFF, 0x00, 0x00), QStringLiteral("En rouge"), QStringLiteral(" : la correction")}});
+    });
 }
 
 }  // namespace art

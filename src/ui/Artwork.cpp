@@ -51,7 +51,8 @@ public:
                                     art::RegisterChoicePagesArt, art::RegisterOptionsArt,
                                     art::RegisterHistoryArt, art::RegisterGoodbyeArt,
                                     art::RegisterGamesArt, art::RegisterWatchArt,
-                                    art::RegisterTextPagesArt, art::RegisterInputBoxArt})
+                                    art::RegisterTextPagesArt, art::RegisterInputBoxArt,
+                                    art::RegisterWordBankArt})
             registerScreen(*this);
     }
     void Add(const std::string& name, QSize size, const QColor& surface, art::DrawFn draw,

@@ -6,14 +6,12 @@
 
 #include <QPointer>
 
-#include "ChapterFixture.h"
+#include "TextFixture.h"
 #include "player/Myinputbox.h"
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
-class TextPagesTest : public ChapterTest {
+class TextPagesTest : public TextPageTest {
 protected:
     void ShowQTRO(const std::string& utf8) {
         player->ExoPageControl->SetActivePageIndex(4);
@@ -22,25 +20,6 @@ protected:
     void ShowQMT(const std::string& utf8) {
         player->ExoPageControl->SetActivePageIndex(7);
         player->ShowExerciseQMT(Ansi(utf8.c_str()));
-    }
-    std::vector<TLabel*> Labels(TPanel* panel) const { return player->WordLabels(panel); }
-    // Each label as "caption|hint" (UTF-8).
-    Texts Read(TPanel* panel) const {
-        Texts out;
-        for (TLabel* l : Labels(panel)) out.push_back(AnsiToUtf8(l->Caption()) + "|" + AnsiToUtf8(l->Hint()));
-        return out;
-    }
-    // The labels holding an answer, in reading order.
-    std::vector<TLabel*> Answers(TPanel* panel) const {
-        std::vector<TLabel*> out;
-        for (TLabel* l : Labels(panel))
-            if (l->Hint().find("#solution") != std::string::npos) out.push_back(l);
-        return out;
-    }
-    TLabel* Find(TPanel* panel, const char* caption) const {
-        for (TLabel* l : Labels(panel))
-            if (l->Caption() == Ansi(caption)) return l;
-        return nullptr;
     }
     // Clicks the word and answers typed in the box with VALIDER (nothing: ANNULER).
     void Answer(TLabel* word, const char* typed) {
@@ -57,25 +36,6 @@ protected:
         SendClick(word);
         SendLeave(word);
         onModal = nullptr;
-    }
-    Texts Colours(TPanel* panel) const {
-        Texts out;
-        for (TLabel* l : Answers(panel)) {
-            const TColor c = l->Font().Color();
-            out.push_back(c == 0x008000 ? "green" : c == 0x0000FF ? "red" : c == 0xFF0000 ? "blue" : "other");
-        }
-        return out;
-    }
-    Texts Captions(const std::vector<TLabel*>& labels) const {
-        Texts out;
-        for (TLabel* l : labels) out.push_back(AnsiToUtf8(l->Caption()));
-        return out;
-    }
-
-    std::vector<QRect> Places(TPanel* panel) const {
-        std::vector<QRect> out;
-        for (TLabel* l : Labels(panel)) out.push_back(l->geometry());
-        return out;
     }
     // Checks that every label follows the one before it on its line, or starts the next
     // line at Left 16 (a line of the text always does); returns the number of lines.

@@ -30,7 +30,7 @@ Names ScreenNames() {
                    "ballon", "papillon", "titre_math", "titre_francais", "LatestALPHA", "ident_banner", "ident_form",
                    "ImageHint_Exit", "ImageHint_Verification", "ImageHint_Correction", "ImageHint_Next",
                    "ImageHint_Help", "ImageHint_Jeu", "hint_jump", "hint_previous", "hint_sommaire",
-                   "Titre_MATIERE_MATH", "Titre_MATIERE_FRANCAIS", "TableMatieres", "ToutBon", "PasMal", "info_note",
+                   "Titre_MATIERE_MATH", "Titre_MATIERE_FRANCAIS", "TableMatieres", "ToutBon", "PasMal",
                    "qb_img_select", "qb_img_unselect", "qb_bravo", "qb_faux_vrai", "qb_faux_faux",
                    "options_titre", "options_entete", "options_deco_1", "options_deco_2", "histo_titre",
                    "histo_cahier", "fin_titre", "fin_arc_en_ciel", "fin_trophee", "fin_pingouin", "fin_ballon",

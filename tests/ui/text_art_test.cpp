@@ -1,5 +1,6 @@
 // The pictures of the text pages and of the input box: sizes the layouts rely on, a
-// distinct face for every key and a hovered twin for each.
+// distinct face for every key and a hovered twin for each, the word bank and the
+// colours the words to pick out are corrected with.
 #include <string>
 #include <vector>
 
@@ -45,4 +46,23 @@ TEST(TextArtwork, TextPagesHaveTheirSheetAndTheMeaningOfTheColours) {
             red = red || (c.red() > 200 && c.green() < 40 && c.blue() < 40);
         }
     EXPECT_TRUE(green && red);
+}
+
+TEST(TextArtwork, TheWordBankAndTheWordsToPickOut) {
+    EXPECT_EQ(ArtworkSize("banque_fond"), QSize(769, 81));
+    const QImage slot = Artwork("banque_case_1"), cover = Artwork("banque_cache"), key = Artwork("info_mots_choisis");
+    EXPECT_EQ(slot.size(), QSize(170, 25));
+    // Darker under the mouse; the corners are the tray's, left see-through.
+    EXPECT_GT(slot.pixelColor(85, 12).lightness(), Artwork("banque_case_2").pixelColor(85, 12).lightness());
+    EXPECT_EQ(slot.pixelColor(0, 24), Artwork("banque_fond").pixelColor(200, 60));
+    // The word shows between the cover's lines; the purple of the words missed is explained.
+    int seeThrough = 0, purple = 0;
+    for (int y = 0; y < cover.height(); ++y)
+        for (int x = 0; x < cover.width(); ++x) seeThrough += cover.pixelColor(x, y) == cover.pixelColor(0, 24);
+    for (int y = 0; y < key.height(); ++y)
+        for (int x = 0; x < key.width(); ++x) purple += key.pixelColor(x, y) == QColor(0x80, 0x00, 0x80);
+    EXPECT_GT(seeThrough, cover.width() * cover.height() / 2);
+    EXPECT_LT(seeThrough, cover.width() * cover.height() * 9 / 10);
+    EXPECT_GT(purple, 50);
+    EXPECT_LE(key.width(), 745);
 }

@@ -1,0 +1,60 @@
+#pragma once
+// The text pages read back from their panels: the word labels of a panel, their
+// captions and Hints, the labels holding an answer, and the colours the checks give.
+#include <string>
+#include <vector>
+
+#include "ChapterFixture.h"
+
+class TextPageTest : public ChapterTest {
+protected:
+    using Texts = std::vector<std::string>;
+
+    std::vector<TLabel*> Labels(TPanel* panel) const { return player->WordLabels(panel); }
+    // Each label as "caption|hint" (UTF-8).
+    Texts Read(TPanel* panel) const {
+        Texts out;
+        for (TLabel* l : Labels(panel)) out.push_back(AnsiToUtf8(l->Caption()) + "|" + AnsiToUtf8(l->Hint()));
+        return out;
+    }
+    // The labels holding an answer, in reading order.
+    std::vector<TLabel*> Answers(TPanel* panel) const {
+        std::vector<TLabel*> out;
+        for (TLabel* l : Labels(panel))
+            if (l->Hint().find("#solution") != std::string::npos) out.push_back(l);
+        return out;
+    }
+    TLabel* Find(TPanel* panel, const char* caption) const {
+        for (TLabel* l : Labels(panel))
+            if (l->Caption() == Ansi(caption)) return l;
+        return nullptr;
+    }
+    // Where each label of the panel lies.
+    std::vector<QRect> Places(TPanel* panel) const {
+        std::vector<QRect> out;
+        for (TLabel* l : Labels(panel)) out.push_back(l->geometry());
+        return out;
+    }
+    static std::string ColourName(TColor c) {
+        switch (c) {
+        case 0x000000: return "black";
+        case 0x008000: return "green";
+        case 0x0000FF: return "red";
+        case 0xFF0000: return "blue";
+        case 0x800080: return "purple";
+        default: return "other";
+        }
+    }
+    Texts Colours(const std::vector<TLabel*>& labels) const {
+        Texts out;
+        for (TLabel* l : labels) out.push_back(ColourName(l->Font().Color()));
+        return out;
+    }
+    // The colours of the labels holding an answer.
+    Texts Colours(TPanel* panel) const { return Colours(Answers(panel)); }
+    Texts Captions(const std::vector<TLabel*>& labels) const {
+        Texts out;
+        for (TLabel* l : labels) out.push_back(AnsiToUtf8(l->Caption()));
+        return out;
+    }
+};
