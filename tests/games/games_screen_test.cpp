@@ -2,47 +2,35 @@
 // cycle, the learner's name, the seeding of the draws and the text-button colours.
 #include "GamesFixture.h"
 
-namespace {
-
 using GamesScreenTest = GamesTest;
 
-bool Covers(const TControl* panel) { return panel->geometry() == QRect(10, 10, 1170, 944); }
-
-}  // namespace
-
 TEST_F(GamesScreenTest, ChoiceBoardsAndClosingCycle) {
-    // Each opening starts on the choice panel over both boards, with its title and name.
-    const auto choicePanel = [&] {
-        EXPECT_TRUE(games->CHOISIRJEU->Visible() && Covers(games->CHOISIRJEU));
-        EXPECT_FALSE(games->CompteEstBon->Visible());
-        EXPECT_TRUE(Shows(games->ChoixDuJeu, "choix du jeu"));
-        EXPECT_TRUE(!games->nom_joueur->Picture().Empty() && SamePicture(games->nom_joueur, StartForm->IdentifiantNOM));
+    // Each opening starts on the choice panel over both boards, with its title and name;
+    // each choice is followed by what it leaves shown.
+    const std::pair<TLabel*, std::function<void()>> choices[] = {
+        {games->Label17, [&] {
+             EXPECT_TRUE(!games->CHOISIRJEU->Visible() && games->CompteEstBon->Visible());
+             SendClick(games->QUITTERCompte);
+         }},
+        {games->Label19, [&] {
+             EXPECT_FALSE(games->CHOISIRJEU->Visible() || games->CompteEstBon->Visible());
+             EXPECT_TRUE(games->Panel1->Visible() && games->NouvellePartie->Visible() && games->Visible());
+             SendClick(games->Label9);
+         }},
+        {games->Label16, [] {}},
     };
-    onModal = [&](TForm&) {
-        choicePanel();
-        SendClick(games->Label17);
-        EXPECT_TRUE(!games->CHOISIRJEU->Visible() && games->CompteEstBon->Visible() && Covers(games->CompteEstBon));
-        SendClick(games->QUITTERCompte);
-        EXPECT_FALSE(games->Visible());
-    };
-    SendClick(player->LabelJEU);
-    // The ship-locating board lies under the choice panel.
-    onModal = [&](TForm&) {
-        choicePanel();
-        SendClick(games->Label19);
-        EXPECT_FALSE(games->CHOISIRJEU->Visible() || games->CompteEstBon->Visible());
-        EXPECT_TRUE(games->Panel1->Visible() && games->NouvellePartie->Visible());
-        EXPECT_TRUE(games->Visible());
-    };
-    SendClick(player->LabelJEU);
-    onModal = [&](TForm&) {
-        choicePanel();
-        SendClick(games->Label16);
-        EXPECT_FALSE(games->Visible());
-    };
-    SendClick(player->LabelJEU);
+    for (const auto& [choice, then] : choices) {
+        onModal = [&](TForm&) {
+            EXPECT_TRUE(games->CHOISIRJEU->Visible() && !games->CompteEstBon->Visible());
+            EXPECT_TRUE(Shows(games->ChoixDuJeu, "choix du jeu"));
+            EXPECT_TRUE(!games->nom_joueur->Picture().Empty() && SamePicture(games->nom_joueur, StartForm->IdentifiantNOM));
+            SendClick(choice);
+            then();
+            EXPECT_FALSE(games->Visible()) << choice->Name();
+        };
+        SendClick(player->LabelJEU);
+    }
     EXPECT_EQ(modalForms, std::vector<AnsiString>({"Jeu", "Jeu", "Jeu"}));
-    EXPECT_TRUE(games->CHOISIRJEU->Visible() && !games->CompteEstBon->Visible());
     EXPECT_TRUE(player->Visible());
 
     // A learner with no name picture yet gets an empty one, not the previous learner's.
@@ -73,27 +61,29 @@ TEST_F(GamesScreenTest, OpeningsWithinOneSecondDrawTheSameNumbers) {
 TEST_F(GamesScreenTest, TextButtonsAndLinksFollowTheMouse) {
     OpenGames();
     games->Label17Click();
+    // Every command of both boards and of the choice panel, with its frame.
     const std::pair<TLabel*, TShape*> buttons[] = {
         {games->Label19, games->Shape113},         {games->Label17, games->Shape111},
         {games->Label16, games->Shape110},         {games->NOUVEAUTirage, games->Shape105},
         {games->VERIFIERCompte, games->Shape104},  {games->SOLUTIONCompte, games->Shape106},
         {games->QUITTERCompte, games->Shape107},   {games->EFFACERSolution, games->Shape108},
-        {games->AIDECompte, games->Shape109},
+        {games->AIDECompte, games->Shape109},      {games->NouvellePartie, games->Shape101},
+        {games->FinPartie, games->Shape102},       {games->Label9, games->Shape103},
+        {games->ShowRule, nullptr},                {games->HideHelpCompte, nullptr},
     };
     const auto colours = [](TLabel* label, TShape* frame) {
+        if (!frame) return std::vector<TColor>{label->Font().Color()};
         return std::vector<TColor>{label->Font().Color(), frame->Brush().Color(), frame->Pen().Color()};
     };
     for (const auto& [label, frame] : buttons) {
         SCOPED_TRACE(label->Name());
-        EXPECT_EQ(colours(label, frame), std::vector<TColor>({clNavy, 12684098, 15306620}));
-        EXPECT_TRUE(label->Cursor() == TCursor::HandPoint && frame->geometry().contains(label->geometry()));
+        const std::vector<TColor> normal = colours(label, frame);
+        EXPECT_EQ(normal, frame ? std::vector<TColor>({clNavy, 12684098, 15306620}) : std::vector<TColor>{clNavy});
+        EXPECT_TRUE(label->Cursor() == TCursor::HandPoint && (!frame || frame->geometry().contains(label->geometry())));
         SendEnter(label);
-        EXPECT_EQ(colours(label, frame), std::vector<TColor>({128, 6986122, 15306620}));
+        EXPECT_EQ(colours(label, frame), frame ? std::vector<TColor>({128, 6986122, 15306620})
+                                               : std::vector<TColor>{label == games->ShowRule ? 128 : clRed});
         SendLeave(label);
-        EXPECT_EQ(colours(label, frame), std::vector<TColor>({clNavy, 12684098, 15306620}));
+        EXPECT_EQ(colours(label, frame), normal);
     }
-    SendEnter(games->HideHelpCompte);
-    EXPECT_EQ(games->HideHelpCompte->Font().Color(), clRed);
-    SendLeave(games->HideHelpCompte);
-    EXPECT_EQ(games->HideHelpCompte->Font().Color(), clNavy);
 }

@@ -29,63 +29,40 @@ AnsiString ExpectedString(const AnsiString& source) {
 
 using StartupTest = ScreenTest;
 
-TEST_F(StartupTest, EightScreensExistOnceWithTheHomeScreenAsMainWindow) {
-    TForm* screens[] = {StartForm, MainFormEXO, Identification, OptionForm,
-                        HistoriqueForm, Abientot, Jeu, EnterText};
-    ASSERT_EQ(Application->Forms().size(), 8u);
-    for (int i = 0; i < 8; ++i) {
-        ASSERT_NE(screens[i], nullptr) << i;
-        EXPECT_EQ(Application->Forms()[i], screens[i]) << "creation order " << i;
-        EXPECT_FALSE(screens[i]->isVisible()) << "no screen is shown when created";
-        EXPECT_EQ(screens[i]->size(), i < 7 ? QSize(1192, 966) : QSize(620, 100)) << i;
-        // Shown as laid out, every command and input can be clicked.
-        screens[i]->show();
-        if (screens[i] == Jeu) {
-            // The choice panel covers both boards, and the numbers board the other: each
-            // layer is checked alone.
-            std::vector<TControl*> naval;
-            for (TControl* c : Jeu->Controls())
-                if (c != Jeu->CHOISIRJEU && c != Jeu->CompteEstBon && c->Visible()) naval.push_back(c);
-            const auto layer = [&](const std::vector<TControl*>& shown, const char* name) {
-                for (TControl* c : naval) c->Hide();
-                Jeu->CHOISIRJEU->Hide();
-                Jeu->CompteEstBon->Hide();
-                for (TControl* c : shown) c->Show();
-                EXPECT_EQ(CoveredControls(Jeu), std::vector<AnsiString>{}) << name;
-            };
-            layer({Jeu->CHOISIRJEU}, "choice panel");
-            layer(naval, "ship-locating board");
-            layer({Jeu->CompteEstBon}, "numbers board");
-            for (TControl* c : naval) c->Show();   // as laid out again
-            Jeu->CompteEstBon->Hide();
-            Jeu->CHOISIRJEU->Show();
-        } else {
-            EXPECT_EQ(CoveredControls(screens[i]), std::vector<AnsiString>{}) << i;
-        }
-        screens[i]->hide();
-    }
+TEST_F(StartupTest, EightScreensExistOnceAndShowEveryControlWithinReach) {
+    TForm* screens[] = {StartForm, MainFormEXO, Identification, OptionForm, HistoriqueForm, Abientot, Jeu, EnterText};
+    ASSERT_EQ(Application->Forms(), std::vector<TForm*>(std::begin(screens), std::end(screens)));
     EXPECT_EQ(Application->MainForm(), StartForm);
+    for (TForm* screen : screens) {
+        EXPECT_FALSE(screen->isVisible()) << screen->Name() << " is shown when created";
+        screen->show();
+        if (screen != Jeu) EXPECT_EQ(CoveredControls(screen), std::vector<AnsiString>{}) << screen->Name();
+        screen->hide();
+    }
+    // The games screen's choice panel covers both boards, and the numbers board the
+    // other: each layer is shown alone.
+    std::vector<TControl*> naval;
+    for (TControl* c : Jeu->Controls())
+        if (c != Jeu->CHOISIRJEU && c != Jeu->CompteEstBon && c->Visible()) naval.push_back(c);
+    Jeu->show();
+    for (const auto& layer : {std::vector<TControl*>{Jeu->CHOISIRJEU}, naval, std::vector<TControl*>{Jeu->CompteEstBon}}) {
+        for (TControl* c : naval) c->Hide();
+        Jeu->CHOISIRJEU->Hide();
+        Jeu->CompteEstBon->Hide();
+        for (TControl* c : layer) c->Show();
+        EXPECT_EQ(CoveredControls(Jeu), std::vector<AnsiString>{}) << layer.front()->Name();
+    }
 }
 
 TEST_F(StartupTest, ConnectionStringsPointAtTheWorkingDirectoryWithoutOpening) {
     WriteLearnerFile({"Paul@Mathematiques CM1", "Zoé@Français 6e"});
     ASSERT_EQ(MainFormEXO->MainADOConnection->ConnectionString(), ExpectedString("USER_DATABASE_PATH"));
-    StartForm->OptionExo = 5;
-    StartForm->OptionJeux = 7;
     RunStartup();
-
     const std::string dir = GetCurrentDir();
     EXPECT_EQ(StartForm->AppDir, dir);
     EXPECT_EQ(MainFormEXO->MainADOConnection->ConnectionString(), ExpectedString("\"" + dir + "/bd_exos.mdb\""));
     EXPECT_EQ(MainFormEXO->TraceADOConnection->ConnectionString(), ExpectedString("\"" + dir + "/bd_trace.mdb\""));
-    EXPECT_FALSE(MainFormEXO->MainADOConnection->Connected());
-    EXPECT_FALSE(MainFormEXO->TraceADOConnection->Connected());
-
-    EXPECT_EQ(std::vector<int>({StartForm->OptionExo, StartForm->OptionJeux, StartForm->BallonRising,
-                                StartForm->PapillonRising}), std::vector<int>({0, 1, 0, 0}));
-    EXPECT_TRUE(StartForm->timer_ballon->Enabled());
-    EXPECT_FALSE(StartForm->panel_liste_classes->Visible() || StartForm->panel_liste_eleves->Visible());
-
+    EXPECT_FALSE(MainFormEXO->MainADOConnection->Connected() || MainFormEXO->TraceADOConnection->Connected());
     // The first line of the file is the learner; the list waits for its panel.
     EXPECT_TRUE(modalForms.empty());
     EXPECT_EQ(StartForm->LearnerName + "@" + StartForm->Subject + " " + StartForm->Level, "Paul@Mathematiques CM1");
@@ -97,13 +74,14 @@ TEST_F(StartupTest, ConnectionStringsPointAtTheWorkingDirectoryWithoutOpening) {
     MainFormEXO->MainADOConnection->SetConnectionString("Data Source=  USER_DATABASE_PATH;Mode=Read");
     MainFormEXO->TraceADOConnection->SetConnectionString("Data Source=elsewhere.db");
     RunStartup();
+    const AnsiString trace = "Data Source=\"" + dir + "/bd_trace.mdb\";Mode=Read";
     EXPECT_EQ(MainFormEXO->MainADOConnection->ConnectionString(), "Data Source=\"" + dir + "/bd_exos.mdb\";Mode=Read");
-    EXPECT_EQ(MainFormEXO->TraceADOConnection->ConnectionString(), "Data Source=\"" + dir + "/bd_trace.mdb\";Mode=Read");
+    EXPECT_EQ(MainFormEXO->TraceADOConnection->ConnectionString(), trace);
     MainFormEXO->MainADOConnection->SetConnectionString("Data Source=fixed.db");
     StartForm->LearnerName = "";
     RunStartup();
-    EXPECT_EQ(MainFormEXO->MainADOConnection->ConnectionString(), "Data Source=fixed.db");
-    EXPECT_EQ(MainFormEXO->TraceADOConnection->ConnectionString(), "Data Source=\"" + dir + "/bd_trace.mdb\";Mode=Read");
+    EXPECT_EQ(MainFormEXO->MainADOConnection->ConnectionString() + "|" + MainFormEXO->TraceADOConnection->ConnectionString(),
+              "Data Source=fixed.db|" + trace);
     EXPECT_EQ(StartForm->LearnerName, "Paul");
 
     // An empty file selects nobody.
