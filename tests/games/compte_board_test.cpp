@@ -43,11 +43,7 @@ protected:
 }  // namespace
 
 TEST_F(CompteTest, DrawsStayWithinTheBounds) {
-    const struct {
-        const char *min, *max;
-        std::deque<int> script;
-        const char* numbers;
-    } cases[] = {
+    const struct { const char *min, *max; std::deque<int> script; const char* numbers; } cases[] = {
         // The highest draw from 2 and 20 is 19; 20 is never drawn.
         {"2", "20", {2, 17, 17, 17, 17, 17}, "19;19;19;19;19;"},
         {"2", "20", {2, 0, 0, 0, 0, 0}, "2;2;2;2;2;"},
@@ -82,10 +78,7 @@ TEST_F(CompteTest, TokensVerdictsAndTraceRecords) {
 
     Draw(kFourNumbers);
     // Each row after RECOMMENCER: the tokens clicked, the slots then and the verdict.
-    const struct {
-        const char *tokens, *placed, *verdict;
-        int minute;
-    } rows[] = {
+    const struct { const char *tokens, *placed, *verdict; int minute; } rows[] = {
         {"1*2-3*", "12;*;7;-;3;*;", "Expression incorrecte!", 33},
         // Two right answers give two records.
         {"1*2-3*4", "12;*;7;-;3;*;4;", "Le compte est bon, bravo!", 34},
@@ -144,10 +137,8 @@ TEST_F(CompteTest, TokensVerdictsAndTraceRecords) {
 }
 
 TEST_F(CompteTest, BoundAnswers) {
-    const struct {
-        const char* answer;
-        const char* kept;   // nullptr: "Nombre non valide"
-    } cases[] = {
+    // The answer typed, and what the field keeps (nullptr: "Nombre non valide").
+    const struct { const char *answer, *kept; } cases[] = {
         {"12", "12"}, {"-3", "-3"}, {"0", "0"}, {" 7 ", "7"}, {"2147483647", "2147483647"},
         {"", nullptr}, {"05", nullptr}, {"+5", nullptr}, {"5a", nullptr}, {"1 2", nullptr},
         {"-0", nullptr}, {"99999999999", nullptr},

@@ -1,23 +1,18 @@
 // The numbers game's arithmetic without the board: the evaluator's rules and limits,
 // the generator's picking orders and trial counter, and many real draws checked again.
 #include <algorithm>
-#include <regex>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "ScriptedDraws.h"
+#include "GamesFixture.h"
 #include "games/CompteRules.h"
 #include "games/ExpressionEvaluator.h"
 #include "games/ExpressionGenerator.h"
 
 TEST(Evaluator, RulesEdgeCasesAndLimits) {
-    const struct {
-        const char* text;
-        bool valid;
-        int value;
-    } cases[] = {
+    const struct { const char* text; bool valid; int value; } cases[] = {
         // Precedence and operand rules.
         {"8/3*3", true, 6}, {"2*3/2", true, 2}, {"8*2/4", false, 0}, {"12/2/3", true, 2},
         {"2+3*4", true, 14}, {"10-2-3", true, 5}, {"5-5", true, 0}, {"3-5", true, -2},
@@ -51,10 +46,7 @@ TEST(Evaluator, RulesEdgeCasesAndLimits) {
 TEST(Generator, PickingOrdersTrialCounterAndTheGuardedEnd) {
     // Every draw answers 0: each number is picked first of those remaining, so the
     // picking order is the order given. A failing order fails all 500 trials alike.
-    const struct {
-        std::vector<int> order;
-        const char *withParentheses, *without;
-    } rows[] = {
+    const struct { std::vector<int> order; const char *withParentheses, *without; } rows[] = {
         {{12, 4}, "12/4", "12/4"}, {{4, 12}, "4 + 12", "4 + 12"}, {{6, 6}, "6/6", "6/6"},
         {{3, 2, 7}, "3*2 + 7", "3*2 + 7"}, {{5, 7, 4}, "5*7 - 4", "5*7 - 4"},
         {{10, 3, 6}, "10*3 - 6", "10*3 - 6"}, {{5, 12, 4}, "5 + 12/4", "5 + 12/4"},
@@ -71,16 +63,11 @@ TEST(Generator, PickingOrdersTrialCounterAndTheGuardedEnd) {
             EXPECT_EQ(GenerateExpression(row.order, false), row.without);
         }
     }
-    // Trials counted in draws: a failing order then a good one; 500 failing trials.
-    const struct {
-        std::deque<int> script;
-        std::vector<int> numbers;
-        const char* expression;
-        int draws;
-    } trials[] = {
+    // Trials counted in draws: a failing order then a good one; 500 failing trials; a 0
+    // reaching the remainder test ends the generation with the text so far.
+    const struct { std::deque<int> script; std::vector<int> numbers; const char* expression; int draws; } trials[] = {
         {{0, 0, 0, 0, 1, 0}, {20, 13, 3}, "20*3 - 13", 6},
         {{}, {20, 13, 3, 5}, "20 - 13*3 + 5", 500 * 4},
-        // A 0 reaching the remainder test ends the generation with the text so far.
         {{}, {6, 4, 0, 5}, "6*4", 3},
     };
     for (const auto& t : trials) {
@@ -110,9 +97,8 @@ TEST(Generator, TenThousandDrawsWithTheDefaultBounds) {
         ASSERT_TRUE(EvaluateExpression(expression, value) && value >= 0) << expression;
         // Each number of the draw once.
         std::vector<int> used, drawn = numbers;
-        const std::regex number("[0-9]+");
-        for (std::sregex_iterator m(expression.begin(), expression.end(), number), end; m != end; ++m)
-            used.push_back(std::stoi(m->str()));
+        for (size_t i = 0, length; (i = expression.find_first_of("0123456789", i)) != std::string::npos; i += length)
+            used.push_back(std::stoi(expression.substr(i), &length));
         std::sort(used.begin(), used.end());
         std::sort(drawn.begin(), drawn.end());
         ASSERT_EQ(used, drawn) << expression;

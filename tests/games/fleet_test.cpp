@@ -81,10 +81,7 @@ TEST(Fleet, AFleetWithoutRoomIsDrawnAgainABoundedNumberOfTimes) {
     // Seven porte-avions seldom fit at the first draw: the grid is cleared and drawn
     // again until they do. Nine never fit: after 50 draws the last one is kept.
     RandSeed(1);
-    const struct {
-        int ships;
-        bool fit;
-    } cases[] = {{7, true}, {9, false}};
+    const struct { int ships; bool fit; } cases[] = {{7, true}, {9, false}};
     for (const auto& c : cases) {
         FleetGrid grid;
         int draws = 0;

@@ -53,16 +53,15 @@ protected:
 
 }  // namespace
 
-TEST_F(NavalTest, NothingHappensBeforeNouvellePartie) {
+TEST_F(NavalTest, NewGameShotsAndTheCounter) {
+    // Before NOUVELLE PARTIE squares and TERMINER LA PARTIE do nothing.
     EXPECT_TRUE(Shows(games->Joueur, "Joueur: Paul"));
     Fire({1, 1});
     SendClick(games->FinPartie);
     EXPECT_EQ(Square(1, 1)->Brush().Style(), TBrushStyle::Clear);
     EXPECT_EQ(Shown(), "|Nombre de tirs: 0");
     EXPECT_TRUE(TraceRows().empty());
-}
 
-TEST_F(NavalTest, NewGameShotsAndTheCounter) {
     NewGame();
     ASSERT_EQ(fleet.size(), 7u);
     EXPECT_EQ(games->NouvellePartie->Caption(), "PARTIE EN COURS");
@@ -76,11 +75,7 @@ TEST_F(NavalTest, NewGameShotsAndTheCounter) {
     // Water, near, hit; then fired squares again: one shot each, hits unchanged.
     const auto water = SquaresIn(Cell::Water).front(), near = SquaresIn(Cell::Near).front(),
                hit = SquaresIn(Cell::Ship).front();
-    const struct {
-        std::pair<int, int> square;
-        const char *shown, *state;
-        TColor colour;
-    } shots[] = {
+    const struct { std::pair<int, int> square; const char *shown, *state; TColor colour; } shots[] = {
         {water, "Dans l'eau!|Nombre de tirs: 1", "-1", 10340756}, {water, "Dans l'eau!|Nombre de tirs: 1", "-1", 10340756},
         {near, "En vue!|Nombre de tirs: 2", "0", 8757200},        {hit, "Touché!|Nombre de tirs: 3", "11", 6117341},
         {near, "En vue!|Nombre de tirs: 3", "0", 8757200},        {hit, "En vue!|Nombre de tirs: 3", "11", 6117341},
@@ -176,11 +171,10 @@ TEST_F(NavalTest, EveryMarkerCoversItsShipWhateverItsDirection) {
 }
 
 TEST_F(NavalTest, RulesPanelShowsAndHides) {
-    SendClick(games->ShowRule);
-    EXPECT_TRUE(games->REGLEDUJEU->Visible());
-    EXPECT_EQ(games->ShowRule->Caption(), "MASQUER LE PRINCIPE DU JEU");
+    for (const bool shown : {true, false}) {
+        SendClick(games->ShowRule);
+        EXPECT_EQ(games->REGLEDUJEU->Visible(), shown);
+        EXPECT_EQ(games->ShowRule->Caption(), shown ? "MASQUER LE PRINCIPE DU JEU" : "AFFICHER LE PRINCIPE DU JEU");
+    }
     EXPECT_NE(Pos(Ansi("(entre 23 et 100)."), games->Memo1->Lines()[0]), 0);
-    SendClick(games->ShowRule);
-    EXPECT_FALSE(games->REGLEDUJEU->Visible());
-    EXPECT_EQ(games->ShowRule->Caption(), "AFFICHER LE PRINCIPE DU JEU");
 }

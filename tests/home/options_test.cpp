@@ -97,12 +97,8 @@ TEST_F(OptionsTest, KeepingForNothingForThisSessionOrForTheNextOnes) {
 
 TEST_F(OptionsTest, HintLineAndFacesOfTheTwoCommands) {
     WithOptions({}, [&] {
-        const struct {
-            TLabel* label;
-            TImage *face, *normal, *hovered;
-            const char* hint;
-            TRadioButton* before;
-        } rows[] = {
+        // The hint of OK depends on P3 being checked.
+        const struct { TLabel* label; TImage *face, *normal, *hovered; const char* hint; TRadioButton* before; } rows[] = {
             {O().LabelOK, O().ok, O().o1, O().o2, "Fermer cette fenêtre", nullptr},
             {O().LabelOK, O().ok, O().o1, O().o2, "Considérer les choix actuels et fermer cette fenêtre", O().P1},
             {O().LabelDefaut, O().defaut, O().v1, O().v2, "Rétablir les valeurs par défaut des différents paramètres",

@@ -99,7 +99,6 @@ TEST_F(StartupTest, UnreadableWorkingDirectoryLeavesFileNamesRelative) {
     fs::remove(gone);
     RunStartup();
     ASSERT_EQ(chdir(data->Dir().c_str()), 0);
-
     EXPECT_TRUE(messages.empty()) << "a guarded step shows no message";
     EXPECT_EQ(StartForm->AppDir, "");
     // Every file name is joined the same way: never at the root of the disk.
@@ -112,34 +111,30 @@ TEST_F(StartupTest, UnreadableWorkingDirectoryLeavesFileNamesRelative) {
 TEST_F(StartupTest, EachDataFolderIsOpenedUnderItsOwnName) {
     // Sibling data folders, each marked in both databases and with a learner of its own,
     // whose names a connection string must quote or a guess at their encoding confuses.
-    const std::string names[] = {"a;b", " deux  blancs ", "dossier_\xC3\xA9", "dossier_\xC3\x83\xC2\xA9", "dossier_\xE9",
-                                 "l'un \"et\" l'autre"};
-    const std::string parent = fs::canonical(data->Dir()).string();
-    for (int i = 0; i < 6; ++i) {
-        const std::string dir = parent + "/" + names[i];
-        ASSERT_EQ(::mkdir(dir.c_str(), 0700), 0) << names[i];
-        for (const char* db : {"bd_exos.mdb", "bd_trace.mdb"}) {
-            fs::copy_file(DataPath(db), dir + "/" + db);
-            ExecSql(dir + "/" + db, "CREATE TABLE dossier (n INTEGER); INSERT INTO dossier VALUES (" + std::to_string(i) + ")");
-        }
-        TStringList learners;
-        learners.Add(Utf8ToAnsi("Élève") + std::to_string(i) + "@Mathematiques CM1");
-        learners.SaveToFile(dir + "/liste_apprenants.txt");
-    }
     // Each run starts from the stored string, as the program does.
     const AnsiString stored = MainFormEXO->MainADOConnection->ConnectionString();
-    for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE(names[i]);
-        const std::string dir = parent + "/" + names[i];
+    const std::string parent = fs::canonical(data->Dir()).string();
+    int n = 0;
+    for (const std::string name : {"a;b", " deux  blancs ", "dossier_\xC3\xA9", "dossier_\xC3\x83\xC2\xA9", "dossier_\xE9",
+                                   "l'un \"et\" l'autre"}) {
+        SCOPED_TRACE(name);
+        const std::string dir = parent + "/" + name, mark = std::to_string(++n);
+        ASSERT_EQ(::mkdir(dir.c_str(), 0700), 0);
+        for (const char* db : {"bd_exos.mdb", "bd_trace.mdb"}) {
+            fs::copy_file(DataPath(db), dir + "/" + db);
+            ExecSql(dir + "/" + db, "CREATE TABLE dossier (n INTEGER); INSERT INTO dossier VALUES (" + mark + ")");
+        }
+        TStringList learners;
+        learners.Add("Eleve" + mark + "@Mathematiques CM1");
+        learners.SaveToFile(dir + "/liste_apprenants.txt");
         ASSERT_EQ(chdir(dir.c_str()), 0);
         MainFormEXO->MainADOConnection->SetConnectionString(stored);
         RunStartup();
         ASSERT_EQ(chdir(data->Dir().c_str()), 0);
-        EXPECT_EQ(StartForm->AppDir, dir);
-        EXPECT_EQ(StartForm->LearnerName, Utf8ToAnsi("Élève") + std::to_string(i));
+        EXPECT_EQ(StartForm->AppDir + "|" + StartForm->LearnerName, dir + "|Eleve" + mark);
         for (TADOConnection* c : {MainFormEXO->MainADOConnection, MainFormEXO->TraceADOConnection}) {
             EXPECT_TRUE(Guarded([&] { c->Open(); })) << c->ConnectionString();
-            EXPECT_TRUE(Guarded([&] { EXPECT_EQ(c->Execute("UPDATE dossier SET n = n WHERE n = " + std::to_string(i)), 1); }));
+            EXPECT_TRUE(Guarded([&] { EXPECT_EQ(c->Execute("UPDATE dossier SET n = n WHERE n = " + mark), 1); }));
             c->Close();
         }
     }
