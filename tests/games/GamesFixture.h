@@ -1,13 +1,34 @@
 #pragma once
-// The games screen as the learner reaches it: the player's chapter fixture (Paul in
-// Mathematiques CM1, a fixed clock, the trace read back) with the player shown, so
-// that its trace connection is open, and draws a test may script.
+// Draws a test may script, and the games screen as the learner reaches it: the
+// player's chapter fixture (Paul in Mathematiques CM1, a fixed clock, the trace read
+// back) with the player shown, so that its trace connection is open.
 #include <deque>
 #include <memory>
 
 #include "../player/ChapterFixture.h"
-#include "ScriptedDraws.h"
 #include "games/Jeux.h"
+#include "platform/DateTime.h"
+
+// While it lives, each draw answers the next value (0 once they run out) and is counted.
+class ScriptedDraws {
+public:
+    explicit ScriptedDraws(std::deque<int> answers = {}) : answers_(std::move(answers)) {
+        SetRandomSource([this](int) {
+            ++calls;
+            if (answers_.empty()) return 0;
+            const int a = answers_.front();
+            answers_.pop_front();
+            return a;
+        });
+    }
+    ~ScriptedDraws() { SetRandomSource({}); }
+    ScriptedDraws(const ScriptedDraws&) = delete;
+    ScriptedDraws& operator=(const ScriptedDraws&) = delete;
+    int calls = 0;
+
+private:
+    std::deque<int> answers_;
+};
 
 class GamesTest : public ChapterTest {
 protected:

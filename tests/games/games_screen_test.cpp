@@ -1,48 +1,37 @@
 // The games screen: opened modally from the player, the choice panel and the closing
 // cycle, the learner's name, the seeding of the draws and the text-button colours.
 #include "GamesFixture.h"
-
-namespace {
+#include "games/TextButton.h"
 
 using GamesScreenTest = GamesTest;
 
-bool Covers(const TControl* panel) { return panel->geometry() == QRect(10, 10, 1170, 944); }
-
-}  // namespace
-
 TEST_F(GamesScreenTest, ChoiceBoardsAndClosingCycle) {
-    // Each opening starts on the choice panel over both boards, with its title and name.
-    const auto choicePanel = [&] {
-        EXPECT_TRUE(games->CHOISIRJEU->Visible() && Covers(games->CHOISIRJEU));
-        EXPECT_FALSE(games->CompteEstBon->Visible());
-        EXPECT_TRUE(Shows(games->ChoixDuJeu, "choix du jeu"));
-        EXPECT_TRUE(!games->nom_joueur->Picture().Empty() && SamePicture(games->nom_joueur, StartForm->IdentifiantNOM));
+    // Each opening starts on the choice panel over both boards, with its title and name;
+    // each choice is followed by what it leaves shown.
+    const std::pair<TLabel*, std::function<void()>> choices[] = {
+        {games->Label17, [&] {
+             EXPECT_TRUE(!games->CHOISIRJEU->Visible() && games->CompteEstBon->Visible());
+             SendClick(games->QUITTERCompte);
+         }},
+        {games->Label19, [&] {
+             EXPECT_FALSE(games->CHOISIRJEU->Visible() || games->CompteEstBon->Visible());
+             EXPECT_TRUE(games->Panel1->Visible() && games->NouvellePartie->Visible() && games->Visible());
+             SendClick(games->Label9);
+         }},
+        {games->Label16, [] {}},
     };
-    onModal = [&](TForm&) {
-        choicePanel();
-        SendClick(games->Label17);
-        EXPECT_TRUE(!games->CHOISIRJEU->Visible() && games->CompteEstBon->Visible() && Covers(games->CompteEstBon));
-        SendClick(games->QUITTERCompte);
-        EXPECT_FALSE(games->Visible());
-    };
-    SendClick(player->LabelJEU);
-    // The ship-locating board lies under the choice panel.
-    onModal = [&](TForm&) {
-        choicePanel();
-        SendClick(games->Label19);
-        EXPECT_FALSE(games->CHOISIRJEU->Visible() || games->CompteEstBon->Visible());
-        EXPECT_TRUE(games->Panel1->Visible() && games->NouvellePartie->Visible());
-        EXPECT_TRUE(games->Visible());
-    };
-    SendClick(player->LabelJEU);
-    onModal = [&](TForm&) {
-        choicePanel();
-        SendClick(games->Label16);
-        EXPECT_FALSE(games->Visible());
-    };
-    SendClick(player->LabelJEU);
+    for (const auto& [choice, then] : choices) {
+        onModal = [&](TForm&) {
+            EXPECT_TRUE(games->CHOISIRJEU->Visible() && !games->CompteEstBon->Visible());
+            EXPECT_TRUE(Shows(games->ChoixDuJeu, "choix du jeu"));
+            EXPECT_TRUE(!games->nom_joueur->Picture().Empty() && SamePicture(games->nom_joueur, StartForm->IdentifiantNOM));
+            SendClick(choice);
+            then();
+            EXPECT_FALSE(games->Visible()) << choice->Name();
+        };
+        SendClick(player->LabelJEU);
+    }
     EXPECT_EQ(modalForms, std::vector<AnsiString>({"Jeu", "Jeu", "Jeu"}));
-    EXPECT_TRUE(games->CHOISIRJEU->Visible() && !games->CompteEstBon->Visible());
     EXPECT_TRUE(player->Visible());
 
     // A learner with no name picture yet gets an empty one, not the previous learner's.
@@ -71,29 +60,32 @@ TEST_F(GamesScreenTest, OpeningsWithinOneSecondDrawTheSameNumbers) {
 }
 
 TEST_F(GamesScreenTest, TextButtonsAndLinksFollowTheMouse) {
-    OpenGames();
-    games->Label17Click();
+    // Every command of both boards and of the choice panel, with its frame; the links
+    // change their text only.
     const std::pair<TLabel*, TShape*> buttons[] = {
-        {games->Label19, games->Shape113},         {games->Label17, games->Shape111},
-        {games->Label16, games->Shape110},         {games->NOUVEAUTirage, games->Shape105},
-        {games->VERIFIERCompte, games->Shape104},  {games->SOLUTIONCompte, games->Shape106},
-        {games->QUITTERCompte, games->Shape107},   {games->EFFACERSolution, games->Shape108},
-        {games->AIDECompte, games->Shape109},
+        {games->Label19, games->Shape113},        {games->Label17, games->Shape111},
+        {games->Label16, games->Shape110},        {games->NOUVEAUTirage, games->Shape105},
+        {games->VERIFIERCompte, games->Shape104}, {games->SOLUTIONCompte, games->Shape106},
+        {games->QUITTERCompte, games->Shape107},  {games->EFFACERSolution, games->Shape108},
+        {games->AIDECompte, games->Shape109},     {games->NouvellePartie, games->Shape101},
+        {games->FinPartie, games->Shape102},      {games->Label9, games->Shape103},
+        {games->ShowRule, nullptr},               {games->HideHelpCompte, nullptr},
     };
-    const auto colours = [](TLabel* label, TShape* frame) {
-        return std::vector<TColor>{label->Font().Color(), frame->Brush().Color(), frame->Pen().Color()};
-    };
+    using Colours = std::vector<TColor>;
     for (const auto& [label, frame] : buttons) {
         SCOPED_TRACE(label->Name());
-        EXPECT_EQ(colours(label, frame), std::vector<TColor>({clNavy, 12684098, 15306620}));
-        EXPECT_TRUE(label->Cursor() == TCursor::HandPoint && frame->geometry().contains(label->geometry()));
+        const auto colours = [&] {
+            return frame ? Colours{label->Font().Color(), frame->Brush().Color(), frame->Pen().Color()}
+                         : Colours{label->Font().Color()};
+        };
+        const Colours normal = colours(),
+                      expected = frame ? Colours{clNavy, kTextButtonFill, kTextButtonEdge} : Colours{clNavy},
+                      hovered = frame ? Colours{kTextButtonHoverText, kTextButtonHoverFill, kTextButtonEdge}
+                                      : Colours{label == games->ShowRule ? kTextButtonHoverText : clRed};
+        EXPECT_EQ(normal, expected);
         SendEnter(label);
-        EXPECT_EQ(colours(label, frame), std::vector<TColor>({128, 6986122, 15306620}));
+        EXPECT_EQ(colours(), hovered);
         SendLeave(label);
-        EXPECT_EQ(colours(label, frame), std::vector<TColor>({clNavy, 12684098, 15306620}));
+        EXPECT_EQ(colours(), normal);
     }
-    SendEnter(games->HideHelpCompte);
-    EXPECT_EQ(games->HideHelpCompte->Font().Color(), clRed);
-    SendLeave(games->HideHelpCompte);
-    EXPECT_EQ(games->HideHelpCompte->Font().Color(), clNavy);
 }

@@ -1,5 +1,7 @@
 // The ship-locating board on a real games screen: shots through the squares' own mouse
 // handler, located ships and their markers, the end of a game and its trace record.
+#include <set>
+
 #include "GamesFixture.h"
 
 namespace {
@@ -15,6 +17,7 @@ protected:
     }
     void NewGame() {
         SendClick(games->NouvellePartie);
+        fleet.clear();
         for (const AnsiString& line : SplitLines(games->FleetList)) {
             FleetLine ship;
             ASSERT_TRUE(ReadFleetLine(line, ship)) << line;
@@ -22,7 +25,10 @@ protected:
         }
     }
     TShape* Square(int row, int column) const { return games->GetCell(row, column); }
-    void Fire(int row, int column) { SendClick(Square(row, column)); }
+    void Fire(std::pair<int, int> square) { SendClick(Square(square.first, square.second)); }
+    void Sink(const FleetLine& ship) {
+        for (const auto& square : ShipSquares(ship)) Fire(square);
+    }
     // The squares of a state, row by row.
     std::vector<std::pair<int, int>> SquaresIn(Cell state) const {
         std::vector<std::pair<int, int>> squares;
@@ -31,10 +37,10 @@ protected:
                 if (Square(r, c)->Hint() == CellText(state)) squares.emplace_back(r, c);
         return squares;
     }
-    AnsiString Message() const { return games->MonTIR->Caption(); }
-    bool Counted(int shots) const {
-        const AnsiString counter = "Nombre de tirs: " + IntToStr(shots);
-        return games->Score->Hint() == counter && Shows(games->Score, counter);
+    // The message line and the shot counter as drawn, "|"-joined.
+    AnsiString Shown() const {
+        const AnsiString counter = games->Score->Hint();
+        return games->MonTIR->Caption() + "|" + (Shows(games->Score, counter) ? counter : "(not drawn)");
     }
     // A marker lies over every square of its ship.
     bool Marks(const TShape* marker, const FleetLine& ship) const {
@@ -47,48 +53,40 @@ protected:
 
 }  // namespace
 
-TEST_F(NavalTest, NothingHappensBeforeNouvellePartie) {
+TEST_F(NavalTest, NewGameShotsAndTheCounter) {
+    // Before NOUVELLE PARTIE squares and TERMINER LA PARTIE do nothing.
     EXPECT_TRUE(Shows(games->Joueur, "Joueur: Paul"));
-    Fire(1, 1);
+    Fire({1, 1});
     SendClick(games->FinPartie);
     EXPECT_EQ(Square(1, 1)->Brush().Style(), TBrushStyle::Clear);
-    EXPECT_TRUE(Counted(0) && Message().empty() && TraceRows().empty());
-    EXPECT_EQ(games->NouvellePartie->Caption(), "NOUVELLE PARTIE");
-}
+    EXPECT_EQ(Shown(), "|Nombre de tirs: 0");
+    EXPECT_TRUE(TraceRows().empty());
 
-TEST_F(NavalTest, NewGameShotsAndTheCounter) {
-    clock.minute = 40;
     NewGame();
     ASSERT_EQ(fleet.size(), 7u);
     EXPECT_EQ(games->NouvellePartie->Caption(), "PARTIE EN COURS");
     EXPECT_TRUE(!games->PanelPG->Visible() && games->PG->Position() == 700);
     EXPECT_EQ(SquaresIn(Cell::Ship).size(), 23u);
-    EXPECT_EQ(player->ExoStartTime + "|" + player->ExoTypeName + "|" + player->ChapterTitle + "|" + player->ChapterCode,
-              "14/03/2024 09:40:00|LA RECONNAISSANCE  NAVALE|Jeu|");
     // A second NOUVELLE PARTIE during the game does nothing.
     const AnsiString fleetList = games->FleetList;
     SendClick(games->NouvellePartie);
     EXPECT_EQ(games->FleetList, fleetList);
 
-    // Water, then the same square again: one shot.
-    const auto [wr, wc] = SquaresIn(Cell::Water).front();
-    Fire(wr, wc);
-    EXPECT_EQ(Message(), "Dans l'eau!");
-    EXPECT_TRUE(Square(wr, wc)->Brush().Style() == TBrushStyle::Solid && Square(wr, wc)->Brush().Color() == 10340756);
-    EXPECT_TRUE(Counted(1));
-    Fire(wr, wc);
-    EXPECT_TRUE(Counted(1) && Message() == "Dans l'eau!");
-    const auto [nr, nc] = SquaresIn(Cell::Near).front();
-    Fire(nr, nc);
-    EXPECT_TRUE(Message() == "En vue!" && Square(nr, nc)->Brush().Color() == 8757200 && Counted(2));
-    // A hit, then the hit square again: nothing changes.
-    const auto [hr, hc] = SquaresIn(Cell::Ship).front();
-    Fire(hr, hc);
-    EXPECT_EQ(Message(), Ansi("Touché!"));
-    EXPECT_TRUE(Square(hr, hc)->Hint() == "11" && Square(hr, hc)->Brush().Color() == 6117341 && Counted(3));
-    Fire(nr, nc);
-    Fire(hr, hc);
-    EXPECT_TRUE(Message() == "En vue!" && Counted(3));
+    // Water, near, hit; then fired squares again: one shot each, hits unchanged.
+    const auto water = SquaresIn(Cell::Water).front(), near = SquaresIn(Cell::Near).front(),
+               hit = SquaresIn(Cell::Ship).front();
+    const struct { std::pair<int, int> square; const char *shown, *state; TColor colour; } shots[] = {
+        {water, "Dans l'eau!|Nombre de tirs: 1", "-1", 10340756}, {water, "Dans l'eau!|Nombre de tirs: 1", "-1", 10340756},
+        {near, "En vue!|Nombre de tirs: 2", "0", 8757200},        {hit, "Touché!|Nombre de tirs: 3", "11", 6117341},
+        {near, "En vue!|Nombre de tirs: 3", "0", 8757200},        {hit, "En vue!|Nombre de tirs: 3", "11", 6117341},
+    };
+    for (const auto& s : shots) {
+        Fire(s.square);
+        TShape* square = Square(s.square.first, s.square.second);
+        EXPECT_EQ(Shown(), Ansi(s.shown));
+        EXPECT_EQ(square->Hint() + "|" + IntToStr(square->Brush().Color()), s.state + ("|" + IntToStr(s.colour)));
+        EXPECT_EQ(square->Brush().Style(), TBrushStyle::Solid);
+    }
 }
 
 TEST_F(NavalTest, LocatingTheWholeFleetInTwentyThreeShots) {
@@ -96,8 +94,8 @@ TEST_F(NavalTest, LocatingTheWholeFleetInTwentyThreeShots) {
     Texts announced;
     std::vector<std::pair<FleetLine, const TShape*>> marked;
     for (const FleetLine& ship : fleet) {
-        for (const auto& [r, c] : ShipSquares(ship)) Fire(r, c);
-        announced.push_back(Message());
+        Sink(ship);
+        announced.push_back(games->MonTIR->Caption());
         for (const TShape* marker : games->Markers)
             if (Marks(marker, ship)) marked.emplace_back(ship, marker);
     }
@@ -108,9 +106,7 @@ TEST_F(NavalTest, LocatingTheWholeFleetInTwentyThreeShots) {
     // Each ship has its marker: b1; b2 then b3; b4 then b5; b6 then b7.
     ASSERT_EQ(marked.size(), 7u);
     for (size_t k = 0; k < 7; ++k) EXPECT_EQ(marked[k].second, games->Markers[k]);
-    EXPECT_TRUE(Counted(23));
     EXPECT_EQ(games->LocatedShipCount, 7);
-    EXPECT_EQ(games->FleetList, "");
     EXPECT_EQ(games->NouvellePartie->Caption(), "NOUVELLE PARTIE");
 
     const std::vector<DbRow> rows = TraceRows();
@@ -120,62 +116,64 @@ TEST_F(NavalTest, LocatingTheWholeFleetInTwentyThreeShots) {
                   r.at("ExoUseverif") + "|" + r.at("ExoType") + "|" + r.at("ExoChap") + "|" + r.at("ExoChapcode"),
               "jeu|14/03/2024 09:30:00|14/03/2024 09:30:00|23|0|LA RECONNAISSANCE NAVALE|Jeu|Jeu");
     // The game is over: the squares take no more shots.
-    Fire(1, 1);
-    EXPECT_TRUE(Counted(23));
+    Fire({1, 1});
+    EXPECT_EQ(Shown(), Ansi("Localisation achevée, BRAVO !|Nombre de tirs: 23"));
 }
 
 TEST_F(NavalTest, TerminerLaPartieAfterFortyShots) {
     NewGame();
     // The porte-avions first, then water and near squares up to 40 shots.
-    for (const auto& [r, c] : ShipSquares(fleet[0])) Fire(r, c);
+    Sink(fleet[0]);
     std::vector<std::pair<int, int>> misses = SquaresIn(Cell::Water);
     for (const auto& near : SquaresIn(Cell::Near)) misses.push_back(near);
-    for (size_t k = 0; k < 35; ++k) Fire(misses[k].first, misses[k].second);
-    ASSERT_TRUE(Counted(40));
+    for (size_t k = 0; k < 35; ++k) Fire(misses[k]);
     const AnsiString hidden = games->FleetList;
     clock.minute = 52;
     SendClick(games->FinPartie);
-    // Every ship shows its marker; the squares and the fleet list stay as they were.
-    for (size_t k = 0; k < 7; ++k) EXPECT_TRUE(Marks(games->Markers[k], fleet[k])) << k;
+    // Every ship shows its marker (see below); the squares and the fleet list stay as they were.
     EXPECT_EQ(games->FleetList, hidden);
     EXPECT_EQ(SquaresIn(Cell::Ship).size(), 18u);
     EXPECT_EQ(games->NouvellePartie->Caption(), "NOUVELLE PARTIE");
     SendClick(games->FinPartie);
-    EXPECT_EQ(Traced("ExoNote"), Texts({"40"}));
-    EXPECT_EQ(Traced("ExoUseverif"), Texts({"1"}));
-    EXPECT_EQ(Traced("ExoType"), Texts({"La reconnaissance navale"}));
-    EXPECT_EQ(Traced("ExoEnd"), Texts({"14/03/2024 09:52:00"}));
+    const std::vector<DbRow> rows = TraceRows();
+    ASSERT_EQ(rows.size(), 1u) << "a second click does nothing";
+    EXPECT_EQ(rows[0].at("ExoNote") + "|" + rows[0].at("ExoUseverif") + "|" + rows[0].at("ExoType") + "|" +
+                  rows[0].at("ExoEnd"),
+              "40|1|La reconnaissance navale|14/03/2024 09:52:00");
 
     // A new game starts afresh; closing the screen in the middle of one writes nothing.
     NewGame();
-    EXPECT_TRUE(Counted(0) && Message().empty());
+    EXPECT_EQ(Shown(), "|Nombre de tirs: 0");
     for (const TShape* marker : games->Markers) EXPECT_FALSE(marker->Visible());
-    Fire(fleet.back().row, fleet.back().column);
+    Fire({fleet.back().row, fleet.back().column});
     SendClick(games->Label9);
-    EXPECT_FALSE(games->Visible());
     OpenGames();
-    EXPECT_TRUE(Counted(0) && SquaresIn(Cell::Water).size() == 100u);
+    EXPECT_EQ(SquaresIn(Cell::Water).size(), 100u);
     EXPECT_EQ(TraceRows().size(), 1u);
 }
 
-TEST_F(NavalTest, RulesPanelAndLinks) {
-    SendClick(games->ShowRule);
-    EXPECT_TRUE(games->REGLEDUJEU->Visible() && games->ShowRule->Hint() == "1");
-    EXPECT_EQ(games->ShowRule->Caption(), "MASQUER LE PRINCIPE DU JEU");
-    EXPECT_NE(Pos(Ansi("(entre 23 et 100)."), games->Memo1->Lines()[0]), 0);
-    SendClick(games->ShowRule);
-    EXPECT_TRUE(!games->REGLEDUJEU->Visible() && games->ShowRule->Hint() == "0");
-    EXPECT_EQ(games->ShowRule->Caption(), "AFFICHER LE PRINCIPE DU JEU");
-    const std::pair<TLabel*, TShape*> buttons[] = {
-        {games->NouvellePartie, games->Shape101}, {games->FinPartie, games->Shape102}, {games->Label9, games->Shape103}};
-    for (const auto& [label, frame] : buttons) {
-        SendEnter(label);
-        EXPECT_TRUE(label->Font().Color() == 128 && frame->Brush().Color() == 6986122) << label->Name();
-        SendLeave(label);
-        EXPECT_TRUE(label->Font().Color() == clNavy && frame->Brush().Color() == 12684098) << label->Name();
+TEST_F(NavalTest, EveryMarkerCoversItsShipWhateverItsDirection) {
+    // Fleets from several clocks, revealed: markers of every type in every direction.
+    std::set<std::pair<int, int>> seen;
+    for (int second = 0; second < 30; ++second) {
+        clock.second = second;
+        games->Close();
+        OpenGames();
+        NewGame();
+        SendClick(games->FinPartie);
+        for (size_t k = 0; k < 7; ++k) {
+            EXPECT_TRUE(Marks(games->Markers[k], fleet[k])) << FleetLineText(fleet[k]);
+            seen.emplace(fleet[k].type, fleet[k].direction);
+        }
     }
-    SendEnter(games->ShowRule);
-    EXPECT_EQ(games->ShowRule->Font().Color(), 128);
-    SendLeave(games->ShowRule);
-    EXPECT_EQ(games->ShowRule->Font().Color(), clNavy);
+    EXPECT_EQ(seen.size(), 20u) << "not every type and direction was drawn";
+}
+
+TEST_F(NavalTest, RulesPanelShowsAndHides) {
+    for (const bool shown : {true, false}) {
+        SendClick(games->ShowRule);
+        EXPECT_EQ(games->REGLEDUJEU->Visible(), shown);
+        EXPECT_EQ(games->ShowRule->Caption(), shown ? "MASQUER LE PRINCIPE DU JEU" : "AFFICHER LE PRINCIPE DU JEU");
+    }
+    EXPECT_NE(Pos(Ansi("(entre 23 et 100)."), games->Memo1->Lines()[0]), 0);
 }

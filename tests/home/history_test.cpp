@@ -1,16 +1,61 @@
-// The history screen on a real trace: exercises corrected by the player and game
+// The history report: its day names, time parts, elapsed times and order of records
+// alone, then the screen on a real trace of exercises corrected by the player and game
 // records written as the two games write them, reported by date and by chapter.
 #include <algorithm>
 #include <cstdio>
 
 #include "../player/ChapterFixture.h"
 #include "home/Historique.h"
+#include "home/HistoryReport.h"
 
 namespace {
 
 using Texts = std::vector<AnsiString>;
 
 const AnsiString kRule(64, '-');
+
+}  // namespace
+
+TEST(HistoryReportLogic, DayNamesTimePartsElapsedTimesAndCalendarOrder) {
+    const std::pair<const char*, const char*> days[] = {
+        {"10/03/2024 09:00:00", "Dimanche "}, {"11/03/2024", "Lundi "}, {"12/03/2024 23:59:59", "Mardi "},
+        {"13/03/2024 10:00:00", "Mercredi "}, {"14/03/2024 ", "Jeudi "}, {"15/03/2024 08:00:00", "Vendredi "},
+        {"16/03/2024 10:00:00", "Samedi "},   {"29/02/2000", "Mardi "},  {"01/01/1900", "Lundi "},
+        {"", ""}, {"31/02/2024 10:00:00", ""}, {"16-03-2024 10:00:00", ""}, {"jeu", ""},
+    };
+    for (const auto& [text, name] : days) EXPECT_EQ(DayNameOf(text), name) << text;
+    // A date alone is midnight; other texts without a blank stay whole.
+    EXPECT_EQ(TimePartOf("16/03/2024") + "|" + TimePartOf("16/03/2024   7:05:09 ") + "|" + TimePartOf("abc"),
+              "00:00:00|7:05:09|abc");
+
+    // Elapsed times the screen's trace does not hold (nullptr: no elapsed time).
+    const std::tuple<const char*, const char*, const char*> elapsed[] = {
+        {"13/03/2024 10:00:00", "13/03/2024 10:00:01", "01 seconde"},
+        {"13/03/2024 10:00:00", "13/03/2024 11:00:05", "01 heure 05 secondes"},
+        {"13/03/2024 10:00:00", "13/03/2024 12:02:02", "02 heures 02 minutes 02 secondes"},
+        {"31/03/2024 23:59:00", "01/04/2024 00:01:00", "02 minutes"},
+        {"16/03/2024", "16/03/2024 00:10:00", "10 minutes"},
+        {"13/03/2024 10:05:00", "13/03/2024 10:00:00", "05 minutes"},   // an end before its start
+        {"13/03/2024 10:00:00", "", nullptr}, {"13/03/2024 25:00:00", "13/03/2024", nullptr},
+    };
+    for (const auto& [start, end, words] : elapsed) {
+        AnsiString out;
+        EXPECT_EQ(ElapsedTimeText(start, end, out), words != nullptr) << start << " " << end;
+        if (words) EXPECT_EQ(out, words) << start << " " << end;
+    }
+
+    // By date, starts sort day first and by year; unreadable starts first, ties kept.
+    std::vector<TraceFields> records;
+    for (const char* start : {"02/04/2024 08:00:00", "13/03/2024 10:00:00", "13/03/2024 10:00:00", "13/03/2024 9:30:00",
+                              "20/12/2023 10:00:00", "", "hier"})
+        records.push_back({std::to_string(records.size()), start});
+    SortForReport(records, HistoryOrder::ByDate);
+    AnsiString order;
+    for (const TraceFields& r : records) order += r.code;
+    EXPECT_EQ(order, "5643120");
+}
+
+namespace {
 
 class HistoryTest : public ChapterTest {
 protected:
@@ -33,14 +78,10 @@ protected:
         if (!player->TraceADOConnection->Connected()) player->TraceADOConnection->Open();
         t.Open();
         t.Append();
-        t.FieldByName("ExoCode").SetValue("jeu");
-        t.FieldByName("ExoStart").SetValue(start);
-        t.FieldByName("ExoEnd").SetValue(end);
-        t.FieldByName("ExoNote").SetValue(note);
-        t.FieldByName("ExoUseverif").SetValue(useverif);
-        t.FieldByName("ExoType").SetValue(type);
-        t.FieldByName("ExoChap").SetValue("Jeu");
-        t.FieldByName("ExoChapcode").SetValue("Jeu");
+        const std::pair<const char*, Variant> fields[] = {{"ExoCode", "jeu"}, {"ExoStart", start}, {"ExoEnd", end},
+                                                          {"ExoNote", note}, {"ExoUseverif", useverif},
+                                                          {"ExoType", type}, {"ExoChap", "Jeu"}, {"ExoChapcode", "Jeu"}};
+        for (const auto& [name, value] : fields) t.FieldByName(name).SetValue(value);
         t.Post();
         t.Close();
     }
@@ -73,28 +114,31 @@ protected:
         SendClick(H().LabelVisualiser);
         return SplitLines(H().Histo->Text());
     }
+    Texts Shown() { return SplitLines(H().Histo->Text()); }
 
-    static Texts Titles(const Texts& lines) {
-        Texts titles;
-        for (size_t i = 1; i + 1 < lines.size(); ++i)
-            if (lines[i - 1] == kRule && lines[i + 1] == kRule) titles.push_back(lines[i]);
-        return titles;
+    // The report's outline: group titles (between two rules) and record numbers in order.
+    static AnsiString Outline(const Texts& lines) {
+        AnsiString outline;
+        for (size_t i = 0; i < lines.size(); ++i)
+            if (i > 0 && i + 1 < lines.size() && lines[i - 1] == kRule && lines[i + 1] == kRule)
+                outline += "[" + lines[i] + "] ";
+            else if (!lines[i].empty() && lines[i].back() == '.' && lines[i].find("     ") != 0)
+                outline += Trim(lines[i]) + " ";
+        return Trim(outline);
     }
-    // The record numbers, in order.
-    static AnsiString Numbers(const Texts& lines) {
-        AnsiString numbers;
-        for (const AnsiString& l : lines)
-            if (!l.empty() && l.back() == '.' && l.find("     ") != 0) numbers += Trim(l.substr(0, l.size() - 1)) + " ";
-        return Trim(numbers);
-    }
-    // What follows the label on each line that starts with it (UTF-8 label).
-    static Texts Values(const Texts& lines, const char* label, bool sorted = false) {
+    // What follows the label on each line that starts with it (UTF-8 label), sorted.
+    static Texts Values(const Texts& lines, const char* label) {
         const AnsiString prefix = Ansi(label);
         Texts values;
         for (const AnsiString& l : lines)
             if (l.compare(0, prefix.size(), prefix) == 0) values.push_back(l.substr(prefix.size()));
-        if (sorted) std::sort(values.begin(), values.end());
+        std::sort(values.begin(), values.end());
         return values;
+    }
+    static Texts Lines(const std::vector<const char*>& utf8) {
+        Texts lines;
+        for (const char* l : utf8) lines.push_back(Ansi(l));
+        return lines;
     }
 
 private:
@@ -125,32 +169,36 @@ TEST_F(HistoryTest, ByDateThenByChapterOnATraceOfExercisesAndGames) {
 
     // By date, in calendar order: first the record without a start time under no
     // title, then one group a day, numbered from 1.
-    EXPECT_EQ(Titles(byDate), (Texts{"MERCREDI 13/03/2024", "SAMEDI 16/03/2024", "MARDI 02/04/2024"}));
-    EXPECT_EQ(Numbers(byDate), "1 1 2 1 2 3 4 5 6 1");
-    const Texts head(byDate.begin(), byDate.begin() + 6);
-    EXPECT_EQ(head, (Texts{"1.", "     Jour de la semaine: ", Ansi("     Heure de début: "),
-                           "     Heure de fin:\t  09:30:00", "     Note obtenue: 10/10",
-                           Ansi("     A sollicité la vérification: non")}));
+    EXPECT_EQ(Outline(byDate), "1. [MERCREDI 13/03/2024] 1. 2. [SAMEDI 16/03/2024] 1. 2. 3. 4. 5. 6. [MARDI 02/04/2024] 1.");
+    EXPECT_EQ(Texts(byDate.begin(), byDate.begin() + 22),
+              Lines({"1.", "     Jour de la semaine: ", "     Heure de début: ", "     Heure de fin:\t  09:30:00",
+                     "     Note obtenue: 10/10", "     A sollicité la vérification: non", "     Type d'exercice: QB",
+                     "     Chapitre: ", " ", " ", kRule.c_str(), "MERCREDI 13/03/2024", kRule.c_str(), "  1.",
+                     "     Jour de la semaine: Mercredi ", "     Heure de début: 10:00:00",
+                     "     Heure de fin:\t  11:05:00", "     Temps écoulé:\t  01 heure 05 minutes",
+                     "     Note obtenue: 10/10", "     A sollicité la vérification: non",
+                     "     Type d'exercice: QB", "     Chapitre: LES GRANDS NOMBRES"}));
     EXPECT_EQ(Values(byDate, "     Temps écoulé:\t  "),
-              (Texts{"01 heure 05 minutes", Ansi("01 minute 30 secondes"), "00", "12 minutes 40 secondes",
-                     "05 minutes", "01 minute", "01 minute 05 secondes", "02 minutes", "45 secondes"}));
-    EXPECT_EQ(Values(byDate, "     Jour de la semaine: ")[1], "Mercredi ");
-    EXPECT_EQ(Values(byDate, "     A sollicité la vérification: "), (Texts{"non", "non", "oui", "non", "non", "non"}));
-    EXPECT_EQ(Values(byDate, "     Heure de début: ")[1], "10:00:00");
-    EXPECT_EQ(Values(byDate, "     Type d'exercice: "), Texts(6, "QB"));
+              Lines({"00", "01 heure 05 minutes", "01 minute", "01 minute 05 secondes", "01 minute 30 secondes",
+                     "02 minutes", "05 minutes", "12 minutes 40 secondes", "45 secondes"}));
+    EXPECT_EQ(Values(byDate, "     A sollicité la vérification: "), (Texts{"non", "non", "non", "non", "non", "oui"}));
 
     // By chapter: the leading record without a chapter, the games under JEU, and a
     // change of case only starts a group that reads the same.
-    EXPECT_EQ(Titles(byChapter), (Texts{"JEU", "LES GRANDS NOMBRES", "LES GRANDS NOMBRES"}));
-    EXPECT_EQ(Numbers(byChapter), "1 1 2 3 4 1 2 3 4 1");
-    EXPECT_EQ(Values(byChapter, "     Nom du jeu: ", true),
+    EXPECT_EQ(Outline(byChapter), "1. [JEU] 1. 2. 3. 4. [LES GRANDS NOMBRES] 1. 2. 3. 4. [LES GRANDS NOMBRES] 1.");
+    // A ship-game record whole, from its number to its shots.
+    const auto shots = std::find(byChapter.begin(), byChapter.end(), Ansi("     Nombre de tirs utilisés: 37"));
+    ASSERT_NE(shots, byChapter.end());
+    EXPECT_EQ(Texts(shots - 7, shots + 1),
+              Lines({"     Jour de la semaine: Samedi ", "     Heure de début: 10:00:00",
+                     "     Heure de fin:\t  10:12:40", "     Temps écoulé:\t  12 minutes 40 secondes",
+                     "     Chapitre: JEU", "     Nom du jeu: LA RECONNAISSANCE NAVALE",
+                     "     A terminé la partie: succès", "     Nombre de tirs utilisés: 37"}));
+    EXPECT_EQ(Values(byChapter, "     Nom du jeu: "),
               (Texts{"LA RECONNAISSANCE NAVALE", "LA RECONNAISSANCE NAVALE", "LE COMPTE EST BON", "LE COMPTE EST BON"}));
-    EXPECT_EQ(Values(byChapter, "     A terminé la partie: ", true), (Texts{"abandon", "abandon", Ansi("succès"), Ansi("succès")}));
-    EXPECT_EQ(Values(byChapter, "     Nombre de tirs utilisés: ", true), (Texts{"37", "40"}));
+    EXPECT_EQ(Values(byChapter, "     A terminé la partie: "), Lines({"abandon", "abandon", "succès", "succès"}));
+    EXPECT_EQ(Values(byChapter, "     Nombre de tirs utilisés: "), (Texts{"37", "40"}));
     EXPECT_EQ(Values(byChapter, "     Note obtenue: ").size(), 6u) << "games show no mark";
-    EXPECT_EQ(Values(byChapter, "     Chapitre: ", true),
-              (Texts{"", "JEU", "JEU", "JEU", "JEU", "LES GRANDS NOMBRES", "LES GRANDS NOMBRES", "LES GRANDS NOMBRES",
-                     "LES GRANDS NOMBRES", "LES GRANDS NOMBRES"}));
 }
 
 TEST_F(HistoryTest, AnEmptyOrUnreadableTraceAndAConnectionLeftOpen) {
@@ -164,7 +212,7 @@ TEST_F(HistoryTest, AnEmptyOrUnreadableTraceAndAConnectionLeftOpen) {
     FillTrace();
     player->TraceADOConnection->Open();
     SendClick(H().LabelVisualiser);
-    EXPECT_EQ(Titles(SplitLines(H().Histo->Text())).size(), 3u);
+    EXPECT_NE(Outline(Shown()), "");
     EXPECT_FALSE(player->TraceADOConnection->Connected());
 
     // Without its database the report is empty and the learner is told why.
@@ -176,10 +224,10 @@ TEST_F(HistoryTest, AnEmptyOrUnreadableTraceAndAConnectionLeftOpen) {
                                    "occupé par un autre programme ou abîmé.")});
     ASSERT_EQ(std::rename(aside.c_str(), data->TraceDb().c_str()), 0);
     SendClick(H().LabelVisualiser);
-    EXPECT_EQ(Numbers(SplitLines(H().Histo->Text())), "1 1 2 1 2 3 4 5 6 1");
+    EXPECT_EQ(Outline(Shown()).substr(0, 25), "1. [MERCREDI 13/03/2024] ");
 }
 
-TEST_F(HistoryTest, ReportCommandsSwapTheirFacesAndTheDayNameOfTheScreen) {
+TEST_F(HistoryTest, ReportCommandsSwapTheirFaces) {
     for (auto [label, face, normal, hovered] : {std::tuple{H().LabelVisualiser, H().vis, H().v1, H().v2},
                                                 std::tuple{H().LabelOK, H().ok, H().o1, H().o2}}) {
         EXPECT_EQ(H().childAt(label->mapTo(&H(), QPoint(label->Width() / 2, label->Height() / 2))), label);
@@ -188,6 +236,4 @@ TEST_F(HistoryTest, ReportCommandsSwapTheirFacesAndTheDayNameOfTheScreen) {
         SendLeave(label);
         EXPECT_TRUE(SamePicture(face, normal)) << label->Name();
     }
-    EXPECT_EQ(H().DayNameOf("16/03/2024 10:00:00"), "Samedi ");
-    EXPECT_TRUE(H().TD->Checked() && !H().TC->Checked());
 }

@@ -1,4 +1,5 @@
-// The learner panel, the subject-and-level panel and what a choice sets on the player.
+// Learner lines and names alone; the learner panel, the subject-and-level panel and
+// what a choice sets on the player.
 #include <fstream>
 
 #include <QListWidget>
@@ -10,7 +11,56 @@
 #include "home/LearnerLine.h"
 #include "platform/Files.h"
 #include "player/Mainform_exo.h"
-#include "ui/LetterDrawing.h"
+
+TEST(LearnerLine, SplitsCapitalisesAndNamesTables) {
+    const struct { const char *line, *name, *subject, *level; } lines[] = {
+        {"Paul@Mathematiques CM1", "Paul", "Mathematiques", "CM1"},
+        {"Zoé@Français CE1", "Zoé", "Français", "CE1"},
+        // Blanks around every part are dropped, also two between subject and level.
+        {"  Paul  @  Mathematiques   CM1  ", "Paul", "Mathematiques", "CM1"},
+        {"\tPaul@Mathematiques  6e\r", "Paul", "Mathematiques", "6e"},
+        // The name keeps its inner blanks and ends at the first "@".
+        {"Marie Claire@Mathematiques CP", "Marie Claire", "Mathematiques", "CP"},
+        {"jo@hn@Français 6e", "jo", "hn@Français", "6e"},
+        // Subject and level start as mathematics CP; each part found replaces them.
+        {"Paul", "Paul", "Mathematiques", "CP"}, {"  Paul ", "  Paul ", "Mathematiques", "CP"},
+        {"Paul@", "Paul", "", "CP"}, {"Paul@Français", "Paul", "Français", "CP"},
+        {"@Mathematiques CE2", "", "Mathematiques", "CE2"},
+    };
+    for (const auto& c : lines) {
+        const LearnerLine parsed = ParseLearnerLine(Utf8ToAnsi(c.line));
+        EXPECT_EQ(parsed.name + "|" + parsed.subject + "|" + parsed.level,
+                  Utf8ToAnsi(c.name) + "|" + Utf8ToAnsi(c.subject) + "|" + c.level) << c.line;
+    }
+    // A capital after a blank or a hyphen only.
+    const std::pair<const char*, const char*> names[] = {
+        {"  jean-PIERRE  dupont  ", "Jean-Pierre  Dupont"}, {"d'artagnan", "D'artagnan"}, {"éloïse", "Éloïse"},
+        {"ÇA VA", "Ça Va"}, {"œdipe", "Œdipe"}, {"jean.paul", "Jean.paul"}, {"   ", ""},
+    };
+    for (const auto& [typed, shown] : names) EXPECT_EQ(CapitaliseName(Utf8ToAnsi(typed)), Utf8ToAnsi(shown)) << typed;
+    // What a hand-written line may hold: anything not French is mathematics; an
+    // unknown level has no picture but a table.
+    const struct { const char *subject, *level, *table, *picture; } levels[] = {
+        {" français ", " CE1 ", "exos_francais_ce1", "ClasseCE1"}, {"FRANCAIS", "6E", "exos_francais_6e", "Classe6e"},
+        {"Mathematiques", "cp", "exos_math_cp", "ClasseCP"},       {"Histoire", "2nde", "exos_math_2nde", ""},
+        {"Mathematiques", "", "exos_math_", ""},
+    };
+    for (const auto& c : levels) {
+        EXPECT_EQ(LevelTableName(Utf8ToAnsi(c.subject), c.level), c.table) << c.subject << c.level;
+        EXPECT_EQ(LevelPictureName(c.level), c.picture) << c.level;
+    }
+}
+
+TEST(LearnerLine, TypedNamesTheFileCannotGiveBackAreFound) {
+    const std::pair<const char*, NameFault> cases[] = {
+        {"Zoé", NameFault::None}, {"  Œdipe l’Ancien  ", NameFault::None}, {"Jean?", NameFault::None},
+        {"Paul\t\n", NameFault::None},   // blanks at the ends are trimmed away
+        {"jo@hn", NameFault::Separator}, {"@", NameFault::Separator},
+        {"Łukasz", NameFault::Unwritable}, {"Zoé 😀", NameFault::Unwritable}, {"李", NameFault::Unwritable},
+        {"Jo\nhn", NameFault::Unwritable}, {"Jo\rhn", NameFault::Unwritable},
+    };
+    for (const auto& [typed, fault] : cases) EXPECT_EQ(TypedNameFault(QString::fromUtf8(typed)), fault) << typed;
+}
 
 namespace {
 
@@ -30,121 +80,92 @@ protected:
     }
     std::string LearnerFile() const { return ReadFileBytes(DataPath("liste_apprenants.txt")); }
     static const QImage& PictureOf(const TImage* image) { return image->Picture().Image(); }
-    // The name as the home screen draws it.
-    static QImage NamePicture(const AnsiString& text) {
-        letters::GlyphSheet sheet;
-        letters::ParseGlyphSheet(letters::kSheetGlyphList, letters::kSheetLeftList,
-                                 letters::kSheetTopList, letters::kSheetRightList,
-                                 letters::kSheetBottomList, sheet);
-        return letters::DrawSheetImage(text, StartForm->LatestALPHA->Picture().Image(), sheet,
-                                       70, kScreenColor);
-    }
 };
 
 }  // namespace
 
-// ---------------------------------------------------------------- adding and removing
-
-TEST_F(LearnersTest, AddedLearnersAreSavedSortedInWindows1252WithCrLf) {
+TEST_F(LearnersTest, AddedLearnersAreSavedSortedInWindows1252WithCrLfAndRefusalsLeaveTheFile) {
     StartWith({"Paul@Mathematiques CM1"});
-    ASSERT_EQ(StartForm->Liste_prenoms->Count(), 1);
-    Add("  Zoé  ", 9);
-    Add("anna", 0);
-    Add("Émile", 10);
+    const std::pair<const char*, int> accepted[] = {{"  Zoé  ", 9}, {"anna", 0}, {"Émile", 10}, {"Paul", 1}};
+    for (const auto& [name, entry] : accepted) Add(name, entry);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(LearnerFile(),
-              "anna@Mathematiques CP\r\n"
-              "\xC9mile@Fran\xE7" "ais 6e\r\n"
-              "Paul@Mathematiques CM1\r\n"
-              "Zo\xE9@Fran\xE7" "ais CE1\r\n");
-    // The new learner is not selected, the current one stays, the inputs keep their contents.
+    const std::string saved = "anna@Mathematiques CP\r\n\xC9mile@Fran\xE7" "ais 6e\r\nPaul@Mathematiques CE1\r\n"
+                              "Paul@Mathematiques CM1\r\nZo\xE9@Fran\xE7" "ais CE1\r\n";
+    EXPECT_EQ(LearnerFile(), saved);
+    // The new learners are not selected, the current one stays.
     EXPECT_EQ(StartForm->LearnerName, "Paul");
     EXPECT_EQ(StartForm->Liste_prenoms->ItemIndex(), -1);
-    EXPECT_EQ(StartForm->AjoutNOM->Text(), Ansi("Émile"));
-    EXPECT_EQ(StartForm->AM->ItemIndex(), 10);
-}
 
-TEST_F(LearnersTest, RefusalsShowTheirMessageAndLeaveTheFileAlone) {
-    StartWith({"Anna@Mathematiques CP", "Paul@Mathematiques CP"});
-    const std::string before = LearnerFile();
-    Add("   ", 3);
-    Add("Lou", -1);
-    Add("paul", 0);    // the same line in another case
-    Add("jo@hn", 0);   // read back, the name would end at the "@"
-    Add("\xC5\x81ukasz", -1);   // no Windows-1252 code for the first letter
+    const std::pair<const char*, int> refused[] = {
+        {"   ", 3}, {"Lou", -1}, {"paul", 3},   // the same line in another case
+        {"jo@hn", 0},                          // read back, the name would end at the "@"
+        {"\xC5\x81ukasz", -1},                 // no Windows-1252 code for the first letter
+    };
+    for (const auto& [name, entry] : refused) Add(name, entry);
     SendClick(StartForm->Label7);
     EXPECT_EQ(messages, (std::vector<AnsiString>{
                             Ansi("Aucun prénom saisi!"), Ansi("Aucune matière sélectionnée!"),
                             Ansi("Cette entrée existe déjà"), Ansi("Le prénom ne doit pas contenir le signe @!"),
                             Ansi("Le prénom contient un signe qui ne peut pas être enregistré!"),
                             Ansi("Aucun nom sélectionné pour la suppression!")}));
-    EXPECT_EQ(StartForm->Liste_prenoms->Count(), 2);
-    EXPECT_EQ(LearnerFile(), before);
+    EXPECT_EQ(LearnerFile(), saved);
 
-    // The same name with another entry is a new line; removing needs no confirmation
-    // and keeps the current learner.
-    Add("Paul", 1);
-    StartForm->Liste_prenoms->SetItemIndex(0);
+    // Removing needs no confirmation, keeps the current learner and leaves nothing
+    // selected: a second click removes nobody else.
+    messages.clear();
+    StartForm->Liste_prenoms->SetItemIndex(4);
     SendClick(StartForm->Label7);
-    EXPECT_EQ(messages.size(), 6u);
-    EXPECT_EQ(LearnerFile(), "Paul@Mathematiques CE1\r\nPaul@Mathematiques CP\r\n");
-    EXPECT_EQ(StartForm->LearnerName, "Anna");
-
-    // The removal leaves nothing selected: a second click removes nobody else.
-    EXPECT_EQ(StartForm->Liste_prenoms->ItemIndex(), -1);
     SendClick(StartForm->Label7);
-    EXPECT_EQ(messages.size(), 7u);
-    EXPECT_EQ(messages.back(), Ansi("Aucun nom sélectionné pour la suppression!"));
-    EXPECT_EQ(LearnerFile(), "Paul@Mathematiques CE1\r\nPaul@Mathematiques CP\r\n");
+    EXPECT_EQ(messages, std::vector<AnsiString>{Ansi("Aucun nom sélectionné pour la suppression!")});
+    EXPECT_EQ(LearnerFile(), saved.substr(0, saved.find("Zo")));
+    EXPECT_EQ(StartForm->LearnerName, "Paul");
 }
 
-TEST_F(LearnersTest, PanelReloadsTheFileEachTimeItOpens) {
+TEST_F(LearnersTest, PanelReloadsTheFileEachTimeItOpensAndAFailedSaveLosesNothing) {
     StartWith({"Paul@Mathematiques CM1"});
     // Written by hand: unsorted, LF only.
-    {
-        std::ofstream out(DataPath("liste_apprenants.txt"), std::ios::binary);
-        out << "Zoe@Mathematiques CP\nanna@Mathematiques CE1\n";
-    }
+    std::ofstream(DataPath("liste_apprenants.txt"), std::ios::binary) << "Zoe@Mathematiques CP\nanna@Mathematiques CE1\n";
     SendClick(StartForm->changer_liste_apprenant);
     ASSERT_EQ(StartForm->Liste_prenoms->Count(), 2);
-    EXPECT_EQ(StartForm->Liste_prenoms->Item(0), "anna@Mathematiques CE1");
-    EXPECT_EQ(StartForm->Liste_prenoms->Item(1), "Zoe@Mathematiques CP");
-    // Without a file the list keeps its items.
-    RemoveLearnerFile();
-    SendClick(StartForm->changer_liste_apprenant);
-    EXPECT_EQ(StartForm->Liste_prenoms->Count(), 2);
-}
+    EXPECT_EQ(StartForm->Liste_prenoms->Item(0) + "|" + StartForm->Liste_prenoms->Item(1),
+              "anna@Mathematiques CE1|Zoe@Mathematiques CP");
 
-TEST_F(LearnersTest, FailedSaveLeavesTheFileWholeAndIsShown) {
-    StartWith({"Paul@Mathematiques CM1"});
+    // The folder of the learner file is a regular file: the save fails, is shown, and
+    // the file stays whole; the list keeps the new line for the next save.
     const std::string before = LearnerFile();
-    // The folder of the learner file is a regular file: the save cannot happen.
-    { std::ofstream(DataPath("blocker")) << "x"; }
+    std::ofstream(DataPath("blocker")) << "x";
     StartForm->AppDir = DataPath("blocker");
     Add("Lina", 5);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("liste_apprenants.txt"), std::string::npos) << messages[0];
     EXPECT_EQ(LearnerFile(), before);
-    // The list holds the new line: saving again once the folder is back writes it.
     StartForm->AppDir = data->Dir();
     StartForm->SaveLearnerList();
-    EXPECT_EQ(LearnerFile(), "Lina@Mathematiques 6e\r\nPaul@Mathematiques CM1\r\n");
+    EXPECT_EQ(LearnerFile(), "anna@Mathematiques CE1\r\nLina@Mathematiques 6e\r\nZoe@Mathematiques CP\r\n");
+
+    // Without a file the list keeps its items.
+    RemoveLearnerFile();
+    SendClick(StartForm->changer_liste_apprenant);
+    EXPECT_EQ(StartForm->Liste_prenoms->Count(), 3);
 }
 
-// ---------------------------------------------------------------- choosing
-
-TEST_F(LearnersTest, ClickingALearnerSelectsNameSubjectLevelAndTable) {
+TEST_F(LearnersTest, ClickingALearnerSelectsNameSubjectLevelTableAndNamePicture) {
     StartWith({"Paul@Mathematiques CM1", "  marie claire @ Français   6e "});
+    const QImage paul = PictureOf(StartForm->IdentifiantNOM);
     StartForm->Liste_prenoms->SelectByUser(0);
-    EXPECT_EQ(StartForm->LearnerName, "marie claire");
-    EXPECT_EQ(StartForm->Subject, Ansi("Français"));
-    EXPECT_EQ(StartForm->Level, "6e");
+    EXPECT_EQ(StartForm->LearnerName + "@" + StartForm->Subject + " " + StartForm->Level, Ansi("marie claire@Français 6e"));
     EXPECT_EQ(MainFormEXO->Apprenant->Caption(), "Marie Claire");
     EXPECT_EQ(MainFormEXO->ExoTableName, "exos_francais_6e");
-    EXPECT_EQ(MainFormEXO->Table_Exos->SQLText(),
-              "SELECT * FROM exos_francais_6e WHERE ((codeExo=\"XXX\")OR(1=1))");
-    EXPECT_EQ(PictureOf(StartForm->IdentifiantNOM), NamePicture("MARIE CLAIRE"));
     EXPECT_EQ(StartForm->Liste_prenoms->Count(), 2) << "a choice changes no line";
+    // The name picture follows the learner, and the name typed, blanks collapsed.
+    const QImage marie = PictureOf(StartForm->IdentifiantNOM);
+    EXPECT_NE(marie, paul);
+    int key = 'I';
+    for (const char* typed : {"  MARIE   claire ", ""}) {
+        StartForm->AjoutNOM->SetText(typed);
+        StartForm->AjoutNOMKeyUp(StartForm->AjoutNOM, key, 0);
+        EXPECT_EQ(PictureOf(StartForm->IdentifiantNOM) == marie, *typed != 0) << typed;
+    }
 
     // An unknown level keeps the level pictures and still names a table.
     StartForm->SelectLearnerLine("Paul@Mathematiques 2nde");
@@ -155,17 +176,6 @@ TEST_F(LearnersTest, ClickingALearnerSelectsNameSubjectLevelAndTable) {
 
 TEST_F(LearnersTest, EachSubjectAndLevelEntrySetsItsTableCaptionAndPictures) {
     StartWith({"Paul@Mathematiques CM1"});
-    const char* const entries[] = {"Mathematiques CP", "Mathematiques CE1", "Mathematiques CE2",
-                                   "Mathematiques CM1", "Mathematiques CM2", "Mathematiques 6e",
-                                   "Mathematiques 5e", "Mathematiques 4e", "Mathematiques 3e",
-                                   "Français CE1", "Français 6e"};
-    const char* const tables[] = {"exos_math_cp", "exos_math_ce1", "exos_math_ce2", "exos_math_cm1",
-                                  "exos_math_cm2", "exos_math_6e", "exos_math_5e", "exos_math_4e",
-                                  "exos_math_3e", "exos_francais_ce1", "exos_francais_6e"};
-    const char* const counts[] = {"1 241 exercices", "1 641 exercices", "2 250 exercices",
-                                  "1 414 exercices", "1 509 exercices", "1 032 exercices",
-                                  "528 exercices", "1 741 exercices", "1 806 exercices",
-                                  "312 exercices", "461 exercices"};
     TStartForm& h = *StartForm;
     TMainFormEXO& p = *MainFormEXO;
     const TImage* homeClasses[] = {h.ClasseCP, h.ClasseCE1, h.ClasseCE2, h.ClasseCM1, h.ClasseCM2,
@@ -176,22 +186,19 @@ TEST_F(LearnersTest, EachSubjectAndLevelEntrySetsItsTableCaptionAndPictures) {
     for (int i = 0; i < 11; ++i) {
         SCOPED_TRACE(i);
         // The same eleven entries in the three lists.
-        EXPECT_EQ(h.Liste_matieres->Item(i), Ansi(entries[i]));
-        EXPECT_EQ(h.AM->Item(i), Ansi(entries[i]));
-        EXPECT_EQ(Identification->AM->Item(i), Ansi(entries[i]));
-
+        EXPECT_EQ(h.AM->Item(i), h.Liste_matieres->Item(i));
+        EXPECT_EQ(Identification->AM->Item(i), h.Liste_matieres->Item(i));
         h.Liste_matieres->SelectByUser(i);
-        const bool french = i >= 9;
-        EXPECT_EQ(h.Subject, french ? Ansi("Français") : "Mathematiques");
-        EXPECT_EQ(p.ExoTableName, tables[i]);
-        EXPECT_EQ(h.exos->Caption(), counts[i]);
+        EXPECT_EQ(h.Subject + " " + h.Level, h.Liste_matieres->Item(i));
+        EXPECT_EQ(h.LearnerName, "Paul");
+        EXPECT_EQ(p.ExoTableName, LevelTableName(h.Subject, h.Level));
+        EXPECT_EQ(h.exos->Caption(), ExerciseCountCaption(i));
         ASSERT_FALSE(homeClasses[i]->Picture().Empty());
         EXPECT_EQ(PictureOf(h.WhichClasse), PictureOf(homeClasses[i]));
         EXPECT_EQ(PictureOf(p.titreCLASSE), PictureOf(playerClasses[i]));
+        const bool french = i >= 9;
         EXPECT_EQ(PictureOf(h.titre), PictureOf(french ? h.titre_francais : h.titre_math));
-        EXPECT_EQ(PictureOf(p.Titre_MATIERE),
-                  PictureOf(french ? p.Titre_MATIERE_FRANCAIS : p.Titre_MATIERE_MATH));
-        EXPECT_EQ(h.LearnerName, "Paul");
+        EXPECT_EQ(PictureOf(p.Titre_MATIERE), PictureOf(french ? p.Titre_MATIERE_FRANCAIS : p.Titre_MATIERE_MATH));
     }
     EXPECT_NE(PictureOf(h.ClasseCP), PictureOf(h.ClasseCM1));
     EXPECT_NE(PictureOf(h.titre_math), PictureOf(h.titre_francais));
@@ -217,19 +224,4 @@ TEST_F(LearnersTest, ClickingTheEmptyPartOfAListKeepsItsEntry) {
     SendClick(StartForm->Label7);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(LearnerFile(), "Anna@Mathematiques CP\r\n");
-}
-
-// ---------------------------------------------------------------- the name picture
-
-TEST_F(LearnersTest, NamePictureFollowsTheLearnerAndTheTypedName) {
-    StartWith({"Emma@Mathematiques CM1"});
-    EXPECT_EQ(PictureOf(StartForm->IdentifiantNOM), NamePicture("EMMA"));
-    // Typing a new name draws it, blanks collapsed, replacing the former picture.
-    StartForm->AjoutNOM->SetText("  jo   li ");
-    int key = 'I';
-    StartForm->AjoutNOMKeyUp(StartForm->AjoutNOM, key, 0);
-    EXPECT_EQ(PictureOf(StartForm->IdentifiantNOM), NamePicture("JO LI"));
-    StartForm->AjoutNOM->SetText("");
-    StartForm->AjoutNOMKeyUp(StartForm->AjoutNOM, key, 0);
-    EXPECT_EQ(PictureOf(StartForm->IdentifiantNOM).size(), QSize(16, 8));
 }
