@@ -80,6 +80,7 @@ void TJeu::BuildChoicePanel() {
     Image11 = MakePicture(p, "Image11", "jeu_pingouin_2", 1012, 790);
     ChoixDuJeu = CentredPicture(p, "ChoixDuJeu", 32, 280, 1081, 97);
     nom_joueur = CentredPicture(p, "nom_joueur", 112, 624, 993, 73);
+    nom_joueur->SetProportional(true);   // a long name shrinks rather than lose its ends
 
     Label19 = AddTextButton(p, "Label19", "Shape113", "LA RECONNAISSANCE NAVALE", 498, 392, 247, 33, Shape113);
     Label17 = AddTextButton(p, "Label17", "Shape111", "LE COMPTE EST BON", 498, 432, 247, 33, Shape111);

@@ -109,6 +109,7 @@ void TJeu::BuildNavalBoard() {
         }
     for (int k = 0; k < 7; ++k) Markers[k] = new TShipMarker(Panel1, NumberedName("b", k + 1));
     Joueur = CentredPicture(Panel1, "Joueur", 8, 576, 929, 41);
+    Joueur->SetProportional(true);   // a long name shrinks rather than lose its ends
     Score = CentredPicture(Panel1, "Score", 8, 624, 929, 41);
     PanelPG = MakePanel(Panel1, "PanelPG", 252, 0, 497, 33, kProgressColour);
     PG = new TProgressBar(PanelPG, "PG");

@@ -32,6 +32,7 @@ TAbientot::TAbientot() : TForm("Abientot") {
     Image5 = Centred(this, "Image5", "fin_ballon", 736, 408, 169, 209);
     Image6 = Centred(this, "Image6", "fin_arc_en_ciel", 224, 112, 729, 249);
     nom_utilisateur = Centred(this, "nom_utilisateur", "", 136, 744, 937, 89);
+    nom_utilisateur->SetProportional(true);   // a long name shrinks rather than lose its ends
     TImage** suns[] = {&soleil_7, &soleil_6, &soleil_5, &soleil_4, &soleil_3, &soleil_2, &soleil_1};
     for (int i = 0; i < 7; ++i) {
         const std::string n = std::to_string(7 - i);

@@ -83,6 +83,7 @@ void TStartForm::BuildLayout() {
     IdentifiantNOM = new TImage(this, "IdentifiantNOM");
     IdentifiantNOM->SetBounds(24, 16, 1153, 65);
     IdentifiantNOM->SetCenter(true);
+    IdentifiantNOM->SetProportional(true);   // a long name shrinks rather than lose its ends
     IdentifiantNOM->SetCursor(TCursor::HandPoint);
     QSize titreSize = ArtworkSize("titre_math");
     titre = MakePicture(this, "titre", "", 224, 114, titreSize.width(), titreSize.height());
@@ -433,8 +434,12 @@ void TStartForm::FormShow(TObject* sender) {
     timer_ballon->SetEnabled(true);
 }
 
-void TStartForm::FormClose(TObject* sender) {}
+void TStartForm::FormClose(TObject* sender) {
+    // The program ends with the home screen: no result may go unsaid.
+    if (MainFormEXO) MainFormEXO->SettleWaitingResults();
+}
 
+// The name picture shows a hand but takes no click.
 void TStartForm::IdentifiantNOMClick(TObject* sender) {}
 
 // ---------------------------------------------------------------------------------
@@ -487,6 +492,7 @@ void TStartForm::LabelTravaillerClick(TObject* sender) {
 }
 
 void TStartForm::LabelQuitterClick(TObject* sender) {
+    if (MainFormEXO) MainFormEXO->SettleWaitingResults();
     Abientot->ShowModal();
     Close();
 }

@@ -304,6 +304,10 @@ AnsiString TADOConnection::DataSource() const {
     return ConnectionStringItem(connectionString_, "Data Source");
 }
 
+bool TADOConnection::ReadOnly() const {
+    return db_ && sqlite3_db_readonly(db_, "main") == 1;
+}
+
 void TADOConnection::Open() {
     if (db_) return;
     // The Data Source is a path as the system spells it, handed over unchanged.

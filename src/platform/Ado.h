@@ -51,6 +51,9 @@ public:
     // The Data Source item of the connection string (empty when absent).
     AnsiString DataSource() const;
     bool Connected() const { return db_ != nullptr; }
+    // True when the open database cannot be written (a file the system protects is
+    // opened for reading only).
+    bool ReadOnly() const;
     // Opens Data Source read-write; a missing file is an error (nothing is created).
     void Open();
     // Closes every dataset of the connection, then the database.

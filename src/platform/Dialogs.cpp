@@ -97,10 +97,13 @@ AnsiString InputBox(const AnsiString& caption, const AnsiString& prompt, const A
         auto h = hooks->input;
         return h(caption, prompt, def);
     }
-    bool ok = false;
-    QString answer = QInputDialog::getText(nullptr, ToQString(caption), ToQString(prompt),
-                                           QLineEdit::Normal, ToQString(def), &ok);
-    return ok ? FromQString(answer) : def;
+    QInputDialog box;
+    box.setWindowTitle(ToQString(caption));
+    box.setLabelText(ToQString(prompt));
+    box.setTextValue(ToQString(def));
+    box.setOkButtonText("OK");
+    box.setCancelButtonText(ToQString(Utf8ToAnsi("Annuler")));
+    return box.exec() == QDialog::Accepted ? FromQString(box.textValue()) : def;
 }
 
 void OpenUrl(const AnsiString& url) {

@@ -343,12 +343,15 @@ bool TControl::MouseUp(QMouseEvent* e, QPoint p) {
 }
 
 // A double click: OnDblClick, then OnMouseDown; the release that follows is no click.
+// A control that takes no double click counts the second press as a click of its own,
+// so that a command clicked twice quickly acts twice.
 bool TControl::MouseDoubleClick(QMouseEvent* e, QPoint p) {
     QPointer<TControl> self(this);
+    const bool takesDoubleClick = static_cast<bool>(OnDblClick);
     if (e->button() == Qt::LeftButton) Notify(OnDblClick);
     if (self && isEnabled()) MouseDown(e, p);
     if (!self) return false;
-    pressed_ = false;
+    if (takesDoubleClick) pressed_ = false;
     return true;
 }
 

@@ -253,8 +253,10 @@ void TImage::paintEvent(QPaintEvent*) {
     TRect d = DestRect();
     if (d.Width() == image->width() && d.Height() == image->height())
         p.drawImage(d.Left, d.Top, *image);
-    else
+    else {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(QRect(d.Left, d.Top, d.Width(), d.Height()), *image);
+    }
 }
 
 // ---------------------------------------------------------------------------

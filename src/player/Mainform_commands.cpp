@@ -1,6 +1,7 @@
 // The player's picture commands (hover faces and hint banners), RETOUR, JEUX, and the
 // help page with its five tabs.
 #include <algorithm>
+#include <tuple>
 
 #include "games/Jeux.h"
 #include "player/Mainform_exo.h"
@@ -358,5 +359,12 @@ void TMainFormEXO::LabelRetourClick(TObject*) {
 }
 
 void TMainFormEXO::LabelJEUClick(TObject*) {
-    if (Jeu) Jeu->ShowModal();
+    if (!Jeu) return;
+    // The games start attempts of their own in the shared members; the exercise left
+    // on screen gets its own back, so that its correction traces it and not a game.
+    const auto attempt = std::make_tuple(ExoMark, ExoStartTime, ExoEndTime, ExoTypeName,
+                                         ExoVerifUsed, ChapterTitle, ChapterCode, ExoNumber);
+    Jeu->ShowModal();
+    std::tie(ExoMark, ExoStartTime, ExoEndTime, ExoTypeName, ExoVerifUsed, ChapterTitle,
+             ChapterCode, ExoNumber) = attempt;
 }

@@ -47,18 +47,22 @@ TLabel* Statement(TTabSheet* page, const AnsiString& name, int width) {
     return l;
 }
 
-// Opens a database of the data folder. When it cannot be opened, adds the line that
-// tells which file and what follows, once until it opens again.
-void OpenDataFile(TADOConnection& connection, const char* file, const char* consequence,
-                  bool& told, AnsiString& message) {
-    if (Guarded([&] { if (!connection.Connected()) connection.Open(); })) {
+// Opens a database of the data folder. When it cannot be opened, or cannot be written
+// where the program must write it, adds the line that tells which file and what
+// follows, once until it opens again as it should.
+void OpenDataFile(TADOConnection& connection, const char* file, bool mustWrite,
+                  const char* consequence, bool& told, AnsiString& message) {
+    const char* state = nullptr;
+    if (!Guarded([&] { if (!connection.Connected()) connection.Open(); }))
+        state = FileExists(connection.DataSource()) ? " ne peut pas être lu : " : " est introuvable : ";
+    else if (mustWrite && connection.ReadOnly())
+        state = " ne peut pas être modifié : ";
+    if (!state) {
         told = false;
         return;
     }
     if (told) return;
     told = true;
-    const char* const state = FileExists(connection.DataSource()) ? " ne peut pas être lu : "
-                                                                  : " est introuvable : ";
     if (!message.empty()) message += "\n";
     message += Utf8ToAnsi(std::string("Le fichier ") + file + state + consequence);
 }
@@ -493,9 +497,9 @@ void TMainFormEXO::FormShow(TObject*) {
     // Each database on its own: the exercises open without the trace, and the learner
     // hears once which file is missing or unreadable and what follows.
     AnsiString problems;
-    OpenDataFile(*MainADOConnection, "bd_exos.mdb", "aucun exercice ne peut être proposé.",
+    OpenDataFile(*MainADOConnection, "bd_exos.mdb", false, "aucun exercice ne peut être proposé.",
                  ExosProblemTold, problems);
-    OpenDataFile(*TraceADOConnection, "bd_trace.mdb",
+    OpenDataFile(*TraceADOConnection, "bd_trace.mdb", true,
                  "les résultats des exercices ne seront pas enregistrés.", TraceProblemTold, problems);
     Guarded([this] {
         WatchFace = 1;
@@ -505,6 +509,11 @@ void TMainFormEXO::FormShow(TObject*) {
         NbExoChap->SetHint("0");
         ExoChecked = 0;
         PanelNote->Hide();
+        // No full-marks animation and no way back to an exercise left from last time.
+        yes_timer->SetEnabled(false);
+        yes_1->Hide();
+        yes_2->Hide();
+        label_close_sommaire->Hide();
         LabelVerification->SetEnabled(false);
         LabelCorriger->SetEnabled(false);
         LabelSuivant->SetEnabled(false);

@@ -346,6 +346,9 @@ public:
     // Writes a result to the trace (the correction and the games), or keeps it until
     // the trace can be written; the learner is told when results must wait.
     void WriteTraceRecord(const TraceRecord& record);
+    // At the end of the run: the results still waiting get a last chance, and the
+    // learner is told of those that are lost (then given up).
+    void SettleWaitingResults();
 
     // ---- Exercise pages ---------------------------------------------------------
     void ShowExerciseQCM(AnsiString content);

@@ -3,6 +3,7 @@
 #include "player/Mainform_exo.h"
 
 #include <algorithm>
+#include <string>
 
 #include "platform/DateTime.h"
 #include "platform/Dialogs.h"
@@ -121,6 +122,17 @@ void TMainFormEXO::WriteTraceRecord(const TraceRecord& record) {
     // and not when the trace database was already reported missing or unreadable.
     const bool othersWaiting = Trace->Waiting() > 0;
     if (!Trace->Write(record) && !othersWaiting && !TraceProblemTold) ShowMessage(TraceLaterText());
+}
+
+void TMainFormEXO::SettleWaitingResults() {
+    Guarded([this] { Trace->Flush(); });
+    const int lost = Trace->Waiting();
+    if (lost == 1)
+        ShowMessage(Utf8ToAnsi("Attention : un résultat n'a pas pu être enregistré dans l'historique."));
+    else if (lost > 1)
+        ShowMessage(Utf8ToAnsi("Attention : " + std::to_string(lost) +
+                               " résultats n'ont pas pu être enregistrés dans l'historique."));
+    Trace->Abandon();
 }
 
 void TMainFormEXO::MarkExerciseSolved() {

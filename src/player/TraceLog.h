@@ -24,6 +24,8 @@ public:
     // Writes the records still waiting; true when none is left.
     bool Flush();
     int Waiting() const { return static_cast<int>(waiting_.size()); }
+    // Gives up the records still waiting (the program ends).
+    void Abandon() { waiting_.clear(); }
 
     // How long a write waits for another program's lock: long enough for another copy
     // of the program to finish its own write, short enough not to freeze the screen.

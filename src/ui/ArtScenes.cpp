@@ -459,6 +459,7 @@ void DrawVerdict(QPainter& p, const QSize& size, const QColor& base, const QStri
 }
 
 void DrawTickBox(QPainter& p, const QSize& size, bool ticked) {
+    // The learner's choice, in blue: green and red are kept for right and wrong.
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box(4, size.height() - 38, 32, 32);
@@ -466,14 +467,14 @@ void DrawTickBox(QPainter& p, const QSize& size, bool ticked) {
     p.fillPath(path.translated(0, 2), QColor(0, 0, 0, 55));
     QLinearGradient g(box.topLeft(), box.bottomLeft());
     if (ticked) {
-        g.setColorAt(0, kGrass.lighter(135));
-        g.setColorAt(1, kGrass);
+        g.setColorAt(0, kSky.lighter(135));
+        g.setColorAt(1, kSky);
     } else {
         g.setColorAt(0, Qt::white);
         g.setColorAt(1, QColor(0xE4, 0xEC, 0xF6));
     }
     p.fillPath(path, g);
-    p.setPen(QPen(ticked ? kGrass.darker(160) : QColor(0x4A, 0x5B, 0x7C), 2.2));
+    p.setPen(QPen(ticked ? kSky.darker(160) : QColor(0x4A, 0x5B, 0x7C), 2.2));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
     p.restore();
@@ -486,23 +487,21 @@ void DrawTickBox(QPainter& p, const QSize& size, bool ticked) {
         stroker.setWidth(6);
         stroker.setCapStyle(Qt::RoundCap);
         stroker.setJoinStyle(Qt::RoundJoin);
-        DrawOutlined(p, stroker.createStroke(tick), Qt::white, kGrass.darker(220), 3.5, true);
+        DrawOutlined(p, stroker.createStroke(tick), Qt::white, kSky.darker(220), 3.5, true);
     }
 }
 
 void DrawFullMarks(QPainter& p, const QSize& size, int frame) {
+    // The mark badge stands over the right of the picture while the mark shows: the
+    // trophy, its word and its stars keep to the free left part.
     const bool second = frame == 2;
-    const qreal h = size.height();
-    DrawTrophy(p, QRectF(10, 8, h - 20, h - 16), second ? 7 : -7);
-    const QRectF textBox(h - 6, h * 0.22, size.width() - h - 2, h * 0.46);
-    DrawCaption(p, second ? QStringLiteral("BRAVO !") : QStringLiteral("SUPER !"), textBox, 34,
-                second ? kSun : Qt::white, kInk, 6);
-    const QPointF a[] = {{h - 10, 14}, {size.width() - 16.0, h - 16}, {h + 30, h - 12}};
-    const QPointF b[] = {{size.width() - 18.0, 15}, {h - 4, h - 15}, {h + 60, 12}};
-    const QPointF* pts = second ? b : a;
-    DrawStar(p, pts[0], 10, kSun, second ? 15 : -15);
-    DrawStar(p, pts[1], 8, kPink, second ? -10 : 10);
-    DrawSparkle(p, pts[2], 7, Qt::white);
+    const qreal free = std::min<qreal>(88, size.width());
+    DrawTrophy(p, QRectF(14, 4, free - 28, size.height() - 36), second ? 7 : -7);
+    DrawCaption(p, second ? QStringLiteral("BRAVO !") : QStringLiteral("SUPER !"),
+                QRectF(0, size.height() - 30, free, 26), 20, second ? kSun : Qt::white, kInk, 4);
+    DrawStar(p, QPointF(second ? free - 10 : 10, 12), 8, kSun, second ? 15 : -15);
+    DrawStar(p, QPointF(second ? 10 : free - 10, 44), 6, kPink, second ? -10 : 10);
+    DrawSparkle(p, QPointF(second ? free - 12 : 12, 58), 6, Qt::white);
 }
 
 QRectF DrawNoteCard(QPainter& p, const QSize& size) {
