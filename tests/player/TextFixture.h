@@ -2,6 +2,7 @@
 // The text pages read back from their panels: the word labels of a panel, their
 // captions and Hints, the labels holding an answer, the colours the checks give; and
 // the learner's ways of answering: the input box, the word bank, picking words.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -42,14 +43,9 @@ protected:
         return out;
     }
     static std::string ColourName(TColor c) {
-        switch (c) {
-        case 0x000000: return "black";
-        case 0x008000: return "green";
-        case 0x0000FF: return "red";
-        case 0xFF0000: return "blue";
-        case 0x800080: return "purple";
-        default: return "other";
-        }
+        const std::map<TColor, const char*> names = {
+            {0x000000, "black"}, {0x008000, "green"}, {0x0000FF, "red"}, {0xFF0000, "blue"}, {0x800080, "purple"}};
+        return names.count(c) ? names.at(c) : "other";
     }
     Texts Colours(const std::vector<TLabel*>& labels) const {
         Texts out;

@@ -79,7 +79,6 @@ TEST_F(MarkingTest, EveryKindIsMarkedAndTracedOnce) {
     exos.push_back(Exo("N2", 2, "99", "/#Autre chapitre#/ /#0#/"));
     SetExercises(exos);
     OpenChapter();
-    SendClick(player->AfficherNote);
     std::vector<std::string> starts, ends, marks, kinds, verified;
     for (const Play& p : plays) {
         SCOPED_TRACE(p.kind);
@@ -91,8 +90,18 @@ TEST_F(MarkingTest, EveryKindIsMarkedAndTracedOnce) {
         SaveScreen(std::string(p.kind) + "_verifier.png");
         if (p.afterVerifier) p.afterVerifier();
         if (p.verifies < 2) Correct();
-        EXPECT_TRUE(BadgeIs(p.mark) && player->PanelNote->Visible());
+        EXPECT_TRUE(BadgeIs(p.mark));
+        // The mark shows once the learner asks for it, then at each correction.
+        EXPECT_EQ(player->PanelNote->Visible(), starts.size() > 1);
+        if (starts.size() == 1) SendClick(player->AfficherNote);
+        EXPECT_TRUE(player->PanelNote->Visible());
+        // Full marks animate their two pictures in turn.
         EXPECT_EQ(player->yes_timer->Enabled(), p.mark == 10);
+        for (bool first : {true, false}) {
+            if (p.mark != 10) break;
+            player->yes_timer->Fire();
+            EXPECT_EQ(std::make_pair(player->yes_1->Visible(), player->yes_2->Visible()), std::make_pair(first, !first));
+        }
         for (TImage* v : {player->QCMverdict, player->QCCverdict, player->QTROverdict, player->QTRCverdict,
                           player->QMRverdict, player->QMTverdict})
             EXPECT_TRUE(SamePicture(v, p.mark == 10 ? player->ToutBon : player->PasMal));
@@ -100,6 +109,7 @@ TEST_F(MarkingTest, EveryKindIsMarkedAndTracedOnce) {
         Correct();   // disabled now: nothing more is written
         Verify();
         Next();
+        EXPECT_FALSE(player->PanelNote->Visible());
         ends.push_back(DateTimeText(clock));
         marks.push_back(std::to_string(p.mark));
         kinds.push_back(p.kind);
@@ -113,6 +123,9 @@ TEST_F(MarkingTest, EveryKindIsMarkedAndTracedOnce) {
     EXPECT_EQ(Traced("ExoEnd"), ends);
     EXPECT_EQ(TraceRows()[0].at("ExoChap") + "/" + TraceRows()[0].at("ExoChapcode"), "Les grands nombres/N1");
     EXPECT_EQ(DoneFlags(), "1111111110");
+    EXPECT_EQ(player->AfficherNote->Caption(), "MASQUER MA NOTE");
+    SendClick(player->AfficherNote);
+    EXPECT_EQ(player->AfficherNote->Caption(), "AFFICHER MA NOTE");
 }
 
 // The trace database locked by another program: the correction ends at once, the

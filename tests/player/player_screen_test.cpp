@@ -1,6 +1,6 @@
 // The exercise player's screen: the table of contents with its counts, opening a
-// chapter, showing it again, missing databases, what lies over what, the commands, the
-// help page and the statements of the pages.
+// chapter, showing it again, missing databases, what lies over what, the commands and
+// the statements of the pages.
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -286,6 +286,7 @@ TEST_F(PlayerTest, ControlsStayReachableWhileTheMarkIsShown) {
     EXPECT_EQ(player->HelpMemo->Text(), player->Memo5->Text());
     // Back on the exercise the badge shows where the X was.
     SendClick(player->Label_Close_Aide);
+    EXPECT_EQ(ActivePage(), 2);
     EXPECT_TRUE(badgeOver(x));
 }
 
@@ -316,28 +317,6 @@ TEST_F(PlayerTest, CommandsSwapTheirFacesShowTheirBannerAndRun) {
     EXPECT_TRUE(player->Visible());
     SendClick(player->LabelRetour);
     EXPECT_FALSE(player->Visible() || player->MainADOConnection->Connected());
-}
-
-TEST_F(PlayerTest, HelpPageTabsAndReturn) {
-    player->ShowForm();
-    SendClick(player->LabelExoHelpButton);
-    EXPECT_EQ(ActivePage(), 9);
-    // A tab shows its text; the selected tab then ignores clicks.
-    SendClick(player->Label4);
-    EXPECT_EQ(player->HelpMemo->Text(), player->Memo3->Text());
-    player->HelpMemo->SetText("x");
-    SendClick(player->Label4);
-    EXPECT_EQ(player->HelpMemo->Text(), "x");
-    // Closing returns to the table of contents (no exercise yet), or to the exercise's
-    // page; the help page keeps its state until it is opened again.
-    SendClick(player->Label1);
-    SendClick(player->Label_Close_Aide);
-    EXPECT_EQ(ActivePage(), 8);
-    player->CurrentExoPage = 4;
-    player->LabelExoHelpButtonClick();
-    EXPECT_EQ(player->HelpMemo->Text(), player->Memo1->Text());
-    player->Label_Close_AideClick();
-    EXPECT_EQ(ActivePage(), 4);
 }
 
 TEST_F(PlayerTest, ShowRoutinesWriteTheStatementAndPlaceTheAnswersBelowIt) {

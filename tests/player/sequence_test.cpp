@@ -7,22 +7,16 @@ namespace {
 class SequenceTest : public ChapterTest {
 protected:
     void Previous() { SendClick(player->label_previous); }
-    void ExpectShown(const char* counter, int statementNumber) {
+    // The counter, the cursor and the page agree: exercise `statement` on its page,
+    // or (0) the word that it cannot be shown, with nothing to answer or mark.
+    void ExpectOn(const char* counter, int statement) {
         EXPECT_EQ(Counter(), counter);
         EXPECT_EQ(player->CurrentExoIndex, std::atoi(counter));
-        EXPECT_EQ(player->qb_statement->Caption(), "Affirmation " + std::to_string(statementNumber));
-        EXPECT_EQ(ActivePage(), 2);
-        EXPECT_FALSE(player->ExoNotShown->Visible());
-        EXPECT_TRUE(player->LabelVerification->Enabled() && player->LabelCorriger->Enabled());
-    }
-    // The counter, the cursor and the page agree; the page can be neither answered nor marked.
-    void ExpectNotShown(const char* counter) {
-        EXPECT_EQ(Counter(), counter);
-        EXPECT_EQ(player->CurrentExoIndex, std::atoi(counter));
-        EXPECT_LT(ActivePage(), 8);
-        EXPECT_TRUE(player->ExoNotShown->Visible());
-        EXPECT_EQ(player->ExoNotShown->Caption(), Ansi("Cet exercice ne peut pas être affiché."));
-        EXPECT_FALSE(player->LabelVerification->Enabled() || player->LabelCorriger->Enabled());
+        EXPECT_TRUE(statement ? ActivePage() == 2 : ActivePage() < 8);
+        EXPECT_EQ(player->ExoNotShown->Visible(), statement == 0);
+        EXPECT_EQ(player->LabelVerification->Enabled() && player->LabelCorriger->Enabled(), statement != 0);
+        if (statement) EXPECT_EQ(player->qb_statement->Caption(), "Affirmation " + std::to_string(statement));
+        else EXPECT_EQ(player->ExoNotShown->Caption(), Ansi("Cet exercice ne peut pas être affiché."));
     }
     // The message was the last thing shown, with the table of contents.
     void ExpectNoneLeft(size_t messagesSoFar) {
@@ -42,7 +36,7 @@ TEST_F(SequenceTest, ForwardPastTheEndThenBackPastTheStart) {
     EXPECT_FALSE(player->label_close_sommaire->Visible());   // no exercise shown yet
     player->Close();
     OpenChapter();
-    ExpectShown("1/3", 1);
+    ExpectOn("1/3", 1);
     // The table of contents and back: nothing is reloaded, the answer is still picked.
     SendClick(player->qb_label_false);
     SendClick(player->label_sommaire);
@@ -53,7 +47,7 @@ TEST_F(SequenceTest, ForwardPastTheEndThenBackPastTheStart) {
     ExpectNoneLeft(1);
 
     Next();
-    ExpectShown("2/3", 2);
+    ExpectOn("2/3", 2);
     Next();
     SendClick(player->qb_label_true);
     Verify();
@@ -62,7 +56,7 @@ TEST_F(SequenceTest, ForwardPastTheEndThenBackPastTheStart) {
     // The last record again, as a fresh attempt with the counter unchanged.
     clock.minute = 45;
     Next();
-    ExpectShown("3/3", 3);
+    ExpectOn("3/3", 3);
     EXPECT_EQ(player->ExoStartTime, "14/03/2024 09:45:00");
     EXPECT_EQ(player->ExoVerifUsed + player->ExoMark, 0);
     EXPECT_FALSE(player->yes_timer->Enabled() || player->verdict_qb->Visible() || player->QCMverdict->Visible());
@@ -72,10 +66,10 @@ TEST_F(SequenceTest, ForwardPastTheEndThenBackPastTheStart) {
     // The list stays open: the other direction works again, down to the first record,
     // which starts afresh.
     Previous();
-    ExpectShown("2/3", 2);
+    ExpectOn("2/3", 2);
     Previous();
     Previous();
-    ExpectShown("1/3", 1);
+    ExpectOn("1/3", 1);
     Previous();
     ExpectNoneLeft(3);
 }
@@ -89,7 +83,7 @@ TEST_F(SequenceTest, RecordsThatCannotBeShownAndTheJumpList) {
                             "UPDATE exos_math_cm1 SET typeEXO = 9 WHERE numEXO = '112'");
     // The first record: the word covers the page, whose commands do nothing.
     OpenChapter();
-    ExpectNotShown("1/12");
+    ExpectOn("1/12", 0);
     const QPoint middle = player->ExoNotShown->mapTo(player, player->ExoNotShown->rect().center());
     EXPECT_EQ(ClickAt(player, middle.x(), middle.y()), player->ExoNotShown);
     player->LabelVerificationClick();
@@ -99,30 +93,30 @@ TEST_F(SequenceTest, RecordsThatCannotBeShownAndTheJumpList) {
     player->LabelExoHelpButtonClick();
     EXPECT_FALSE(player->ExoNotShown->Visible());
     player->Label_Close_AideClick();
-    ExpectNotShown("1/12");
+    ExpectOn("1/12", 0);
 
     Next();
-    ExpectShown("2/12", 2);
+    ExpectOn("2/12", 2);
     Correct();
     // A jump onto such a record does not leave exercise 2 under the counter.
     SendClick(player->jump_label);
     player->jump_list->SelectByUser(1);
-    ExpectNotShown("10/12");
+    ExpectOn("10/12", 0);
     EXPECT_TRUE(player->jump_list->Visible());   // the list stays open
     Next();
-    ExpectShown("11/12", 11);
+    ExpectOn("11/12", 11);
     // Only such a record left: the end of the chapter, the counter on that record.
     Next();
     ExpectNoneLeft(1);
     player->label_close_sommaireClick();
-    ExpectNotShown("12/12");
+    ExpectOn("12/12", 0);
     // Going back skips them; the counter follows the cursor.
     Previous();
-    ExpectShown("11/12", 11);
+    ExpectOn("11/12", 11);
     Previous();
-    ExpectShown("9/12", 9);
+    ExpectOn("9/12", 9);
     player->jump_list->SelectByUser(0);
-    ExpectNotShown("1/12");
+    ExpectOn("1/12", 0);
     SendClick(player->label_close_jump);
     EXPECT_FALSE(player->jump_list->Visible() || player->label_close_jump->Visible());
     EXPECT_EQ(TraceRows().size(), 1u);
