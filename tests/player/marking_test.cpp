@@ -115,7 +115,7 @@ TEST_F(MarkingTest, EveryKindIsMarkedAndTracedOnce) {
         kinds.push_back(p.kind);
         verified.push_back(p.verifies ? "1" : "0");
     }
-    EXPECT_EQ(Traced("ExoCode"), (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+    ASSERT_EQ(Traced("ExoCode"), (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
     EXPECT_EQ(Traced("ExoNote"), marks);
     EXPECT_EQ(Traced("ExoType"), kinds);
     EXPECT_EQ(Traced("ExoUseverif"), verified);

@@ -311,7 +311,6 @@ TEST_F(TextPagesTest, ChoosingReplacingAndTakingBackWords) {
     // The gap takes the word and stays selected; a word that serves once is covered.
     Fill(0, 3);
     EXPECT_EQ(gaps[0]->Hint(), "#selection=3#solution=1#0");
-    EXPECT_EQ(player->ThisWordQC_Select->Hint(), gaps[0]->Hint());
     EXPECT_EQ(Covered(), "3 shown");
     // Another word replaces it, and frees the first.
     SendClick(player->Shape_QTRC_WW[1]);
@@ -333,12 +332,12 @@ TEST_F(TextPagesTest, ChoosingReplacingAndTakingBackWords) {
     EXPECT_EQ(Places(player->Panel_Text_QTRC)[5], placed[5]);
     EXPECT_EQ(Covered(), " -1");
     // The bank word under the mouse turns purple on a darker slot.
+    const auto slot = [&] { return ColourName(player->Shape_QTRC_WW[2]->Font().Color()) + " " +
+                                   (player->Shape_QTRC_BW[2]->Picture().Image() == Artwork("banque_case_2") ? "dark" : "light"); };
     SendEnter(player->Shape_QTRC_WW[2]);
-    EXPECT_EQ(player->Shape_QTRC_WW[2]->Font().Color(), 0x800080);
-    EXPECT_EQ(player->Shape_QTRC_BW[2]->Picture().Image(), Artwork("banque_case_2"));
+    EXPECT_EQ(slot(), "purple dark");
     SendLeave(player->Shape_QTRC_WW[2]);
-    EXPECT_EQ(player->Shape_QTRC_WW[2]->Font().Color(), 0xFF0000);
-    EXPECT_EQ(player->Shape_QTRC_BW[2]->Picture().Image(), Artwork("banque_case_1"));
+    EXPECT_EQ(slot(), "blue light");
 
     // Two gaps with the same Hint each take the selection and their own word.
     ShowQTRC("/#S#/ /#Il {...} et {...}.#/ /#x#/ /#y#/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /#1#/");
@@ -358,7 +357,6 @@ TEST_F(TextPagesTest, BankTextsCheckedThenCorrected) {
     EXPECT_EQ(PointsOf(&TMainFormEXO::CheckQTRC, true), 0);
     EXPECT_EQ(Captions(Gaps()), Texts({"a", "as", "{...}"}));
     EXPECT_EQ(Colours(Gaps()), Texts({"green", "red", "red"}));
-    EXPECT_EQ(Covered(), "13 -1");
     EXPECT_FALSE(player->QTRCInfoNote->Visible());
     EXPECT_EQ(PointsOf(&TMainFormEXO::CheckQTRC), 3);
     EXPECT_EQ(Captions(Gaps()), Texts({"a", "à", "à"}));
