@@ -2,6 +2,8 @@
 // answer and matching; what the learner picks, types or pairs, the hover frames, and
 // each check with its marks, points and the solution shown (the marks of a whole
 // chapter: marking_test).
+#include <sstream>
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -63,8 +65,15 @@ protected:
     bool BravoSeen() const { return player->Bravo_qo->isVisible(); }
     int ScreenTop(const TControl* c) const { return c->mapTo(player, QPoint()).y(); }
     void ShowQCC(const std::string& utf8Content) { ShowOn(3, &TMainFormEXO::ShowExerciseQCC, utf8Content); }
-    void Left(int n) { SendClick(player->left_choice[n]); }
-    void Right(int k) { SendClick(player->right_Label[k]); }
+    // Clicks "L3" on left element 3, "R2" on right element 2 (their texts: "l3", "r2").
+    void Click(const std::string& clicks) {
+        std::istringstream in(clicks);
+        for (std::string c; in >> c;) {
+            const int n = c[1] - '0';
+            SendClick(c[0] == 'L' ? player->left_choice[n] : c[0] == 'l' ? player->left_Label[n]
+                      : c[0] == 'R' ? player->right_choice[n] : player->right_Label[n]);
+        }
+    }
     // The partner of each left element from its hint ("." none), its picture checked.
     std::string Pairs() const {
         std::string p;
@@ -82,6 +91,14 @@ protected:
         return (m->Left() == 332 ? "L" : m->Left() == 382 ? "R" : "?") + m->Hint();
     }
     std::string Marks() const { return MarkPattern(player->qcc_mark, player->qcc_true); }
+    // The marker, the pairs, then the pair lines drawn ("3-1": left 3 to right 1).
+    std::string Matching() const {
+        std::string s = Marker() + " " + Pairs();
+        for (int n = 1; n <= 8; ++n)
+            for (int k = 1; k <= 8; ++k)
+                if (Line(n, k)) s += " " + std::to_string(n) + "-" + std::to_string(k);
+        return s;
+    }
     QColor Pixel(int x, int y) const { return player->QCC_Association->Picture().Image().pixelColor(x, y); }
     // Whether the column x of the association picture shows the line of left n to right k.
     bool Line(int n, int k, int x = 35) const {
@@ -131,16 +148,15 @@ TEST_F(ChoicePagesTest, TrueFalsePickingAndTheHoverFrame) {
     PointsOf(&TMainFormEXO::CheckQB);
     SendClick(yes);
     EXPECT_EQ(Verdict(), "T. T. faux-vrai");
-    // The frame shows around the answer entered and stays where it is while shown.
+    // The frame shows around the answer entered, until it is left.
     TShape* frame = player->qb_shape_selection;
     SendEnter(yes);
     const int overYes = frame->Top();
-    SendEnter(no);
-    EXPECT_EQ(frame->Top(), overYes);
-    SendLeave(no);
-    EXPECT_FALSE(frame->Visible());
+    SendLeave(yes);
     SendEnter(no);
     EXPECT_GT(frame->Top(), overYes);
+    SendLeave(no);
+    EXPECT_FALSE(frame->Visible());
 }
 
 TEST_F(ChoicePagesTest, MultipleChoiceChoicesShownAndTheSingleAnswerRule) {
@@ -333,75 +349,59 @@ TEST_F(ChoicePagesTest, MatchingColumnsAndTheirFont) {
 
 TEST_F(ChoicePagesTest, MatchingMarkerWalkPairsAndLines) {
     ShowQCC(kThreeOnFour);
-    Left(2);
-    EXPECT_EQ(Marker(), "L2");
-    EXPECT_EQ(player->right_select_image->Top(), player->left_choice[2]->Top() + 8);
-    Left(3);   // another left element waits instead
-    Right(1);  // and pairs with the right element clicked
-    EXPECT_EQ(Marker() + " " + Pairs(), "- ..1.....");
-    EXPECT_TRUE(Line(3, 1));
-    Left(2);
-    Left(2);   // the same one again: the wait ends
-    SendClick(player->right_choice[4]);
-    EXPECT_EQ(Marker(), "R4");
-    Right(2);
-    Right(2);  // clicked again: deselected
-    EXPECT_EQ(Marker(), "-");
-    // Two left elements on one right element: both pictures, two lines of its colour.
-    Right(1);
-    SendClick(player->left_Label[1]);
-    EXPECT_EQ(Pairs(), "1.1.....");
-    EXPECT_TRUE(Line(1, 1) && Line(3, 1));
-    Right(4);
-    Left(1);   // a new partner replaces the old one
-    EXPECT_EQ(Pairs(), "4.1.....");
-    EXPECT_FALSE(Line(1, 1));
-    // A paired element clicked with nothing selected is unpaired and does not wait.
-    Left(3);
-    EXPECT_EQ(Marker() + " " + Pairs(), "- 4.......");
-    EXPECT_FALSE(Line(3, 1));
+    const struct { const char* clicks; const char* after; } steps[] = {
+        {"L2", "L2 ........"},
+        // Another left element waits instead, and pairs with the right element clicked.
+        {"L3 r1", "- ..1..... 3-1"},
+        // The same one again: the wait ends; a right element waits, and ends likewise.
+        {"L2 L2 R4", "R4 ..1..... 3-1"},
+        {"r2 r2", "- ..1..... 3-1"},
+        // Two left elements on one right element: both pictures, two lines of its colour.
+        {"r1 l1", "- 1.1..... 1-1 3-1"},
+        // A new partner replaces the old one.
+        {"r4 L1", "- 4.1..... 1-4 3-1"},
+        // A paired element clicked with nothing selected is unpaired and does not wait.
+        {"L3", "- 4....... 1-4"},
+    };
+    for (const auto& step : steps) {
+        Click(step.clicks);
+        EXPECT_EQ(Matching(), step.after) << step.clicks;
+    }
 
     // Left 7 to right 1: from (1, 324) to (70, 24), 3 pixels wide, on the 100 x 423 bitmap.
     ShowQCC("/#Relie.#/ /#a#/ /##/ /##/ /##/ /##/ /##/ /#g#/ /##/ /#1#/ /##/ /##/ /##/ /##/ /##/ /#1#/ /##/ /#x#/");
-    Left(7);
-    Right(1);
+    Click("L7 r1");
     EXPECT_EQ(player->QCC_Association->Picture().Image().size(), QSize(100, 423));
     for (QPoint on : {QPoint(2, 320), QPoint(35, 174), QPoint(69, 28)}) EXPECT_EQ(Pixel(on.x(), on.y()), ToQColor(PairColour(1)));
     EXPECT_EQ(Pixel(45, 174), ToQColor(player->Panel_Text_QCC->Color()));
 
     // Loading and checking end a pending selection: no later click is taken by it.
-    Right(1);
+    Click("r1");
     PointsOf(&TMainFormEXO::CheckQCC, true);
-    Left(1);
+    Click("L1");
     EXPECT_EQ(Marker(), "L1");
     ShowQCC(kThreeOnFour);
-    Right(2);
+    Click("r2");
     EXPECT_EQ(Marker(), "R2");
 }
 
 TEST_F(ChoicePagesTest, MatchingCheckOnlyMarksThenTheSolution) {
     ShowQCC(kThreeOnFour);
-    Left(1);
-    Right(2);  // right
-    Left(2);
-    Right(3);  // wrong; 3 left alone
+    Click("L1 r2 L2 r3");   // right, wrong; 3 left alone
     EXPECT_EQ(PointsOf(&TMainFormEXO::CheckQCC, true), 0);
     EXPECT_EQ(Marks(), "+--.....");
     EXPECT_FALSE(player->QCCverdict->Visible());
-    Left(3);   // pairs changed afterwards leave the marks as they were
-    Right(1);
+    Click("L3 r1");   // pairs changed afterwards leave the marks as they were
     EXPECT_EQ(Marks(), "+--.....");
-
-    EXPECT_EQ(PointsOf(&TMainFormEXO::CheckQCC), 6);   // 2 right of 3
-    EXPECT_EQ(Marks() + " " + Pairs() + " " + Marker(), "........ 241..... -");
-    EXPECT_TRUE(Line(2, 4));
+    // The solution replays the pairs; 2 right of 3.
+    EXPECT_EQ(PointsOf(&TMainFormEXO::CheckQCC), 6);
+    EXPECT_EQ(Marks() + " " + Matching(), "........ - 241..... 1-2 2-4 3-1");
     EXPECT_TRUE(player->QCCverdict->Visible());
     // An element never clicked matches an empty expected number; one clicked does not.
     ShowQCC("/#Relie.#/ /#a#/ /#b#/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /##/ /##/ /##/ /##/ /##/ /##/ /##/ /#x#/");
     PointsOf(&TMainFormEXO::CheckQCC, true);
     EXPECT_EQ(Marks(), "-+......");
-    Left(2);
-    Left(2);
+    Click("L2 L2");
     PointsOf(&TMainFormEXO::CheckQCC, true);
     EXPECT_EQ(Marks(), "--......");
     // No left element: no point, no verdict.

@@ -179,21 +179,6 @@ TEST_F(TextPagesTest, HoverFramesFollowTheWords) {
 }
 
 TEST_F(TextPagesTest, GapTextsCheckedThenCorrected) {
-    // As many answers as gaps, or another record is shown instead; answers go by
-    // position, an empty field leaving its gap without a solution.
-    const struct { const char* content; int shown; } records[] = {
-        {"/#S#/ /#{...} et {...}#/ /#un#/", 0},
-        {"/#S#/ /#Rien à compléter.#/", 1},
-        {"/#S#/ /#{...} et {...}#/ /#un#/ /##/ /#deux#/", 1},
-    };
-    for (const auto& r : records) {
-        player->ExoLoadDone = 1 - r.shown;
-        ShowQTRO(r.content);
-        EXPECT_EQ(player->ExoLoadDone, r.shown) << r.content;
-    }
-    EXPECT_EQ(Captions(Answers(player->Panel_Text_QTRO)), Texts({"{...}", "{...}"}));
-    EXPECT_EQ(AnsiToUtf8(Answers(player->Panel_Text_QTRO)[1]->Hint()), "#solution=#0");
-
     ShowQTRO(kFourGaps);
     TPanel* panel = player->Panel_Text_QTRO;
     const std::vector<TLabel*> gaps = Answers(panel);
@@ -265,7 +250,7 @@ TEST_F(TextPagesTest, AChapterOfManyTextsKeepsOneSetOfLabels) {
     EXPECT_TRUE(first.isNull()) << "the labels of a previous text are freed";
 }
 
-TEST_F(TextPagesTest, ABankTextShowsItsWordsGapsAndRules) {
+TEST_F(TextPagesTest, ABankTextShowsItsWordsAndRecordsThatDisagreeAreNot) {
     ShowQTRC(kHomophones);
     ASSERT_EQ(player->ExoLoadDone, 1);
     EXPECT_EQ(GapHints(), Texts({"#solution=1#0", "#solution=2#0", "#solution=2#0"}));
@@ -282,19 +267,26 @@ TEST_F(TextPagesTest, ABankTextShowsItsWordsGapsAndRules) {
     EXPECT_EQ(AnsiToUtf8(player->Shape_QTRC_WW[2]->Caption()), "à");
     EXPECT_EQ(Covered(), " -1");
 
-    // Gaps, numbers and words must agree (a number that reads 0 names no word).
-    const struct { const char* content; int shown; } records[] = {
-        {"/#S#/ /#{...} et {...}#/ /#un#/ /##/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /#1#/", 0},
-        {"/#S#/ /#{...} et {...}#/ /#un#/ /#deux#/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /#0#/", 0},
-        {"/#S#/ /#Rien à compléter.#/", 1},
+    // A gap text needs as many answers as gaps, a bank text as many numbers and words
+    // too (a number that reads 0 names no word): another record is shown instead.
+    const struct { bool bank; const char* content; int shown; } records[] = {
+        {false, "/#S#/ /#{...} et {...}#/ /#un#/", 0},
+        {false, "/#S#/ /#Rien à compléter.#/", 1},
+        // Answers go by position: an empty field leaves its gap without a solution.
+        {false, "/#S#/ /#{...} et {...}#/ /#un#/ /##/ /#deux#/", 1},
+        {true, "/#S#/ /#{...} et {...}#/ /#un#/ /##/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /#1#/", 0},
+        {true, "/#S#/ /#{...} et {...}#/ /#un#/ /#deux#/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /#0#/", 0},
+        {true, "/#S#/ /#Rien à compléter.#/", 1},
         // A later number stands for a missing one: the gap without one gets 10.
-        {"/#S#/ /#{...} et {...}#/ /#un#/ /#deux#/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /##/ /#2#/", 1},
+        {true, "/#S#/ /#{...} et {...}#/ /#un#/ /#deux#/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /##/ /#2#/", 1},
     };
     for (const auto& r : records) {
         player->ExoLoadDone = 1 - r.shown;
-        ShowQTRC(r.content);
+        r.bank ? ShowQTRC(r.content) : ShowQTRO(r.content);
         EXPECT_EQ(player->ExoLoadDone, r.shown) << r.content;
     }
+    EXPECT_EQ(Captions(Answers(player->Panel_Text_QTRO)), Texts({"{...}", "{...}"}));
+    EXPECT_EQ(AnsiToUtf8(Answers(player->Panel_Text_QTRO)[1]->Hint()), "#solution=#0");
     EXPECT_EQ(GapHints(), Texts({"#solution=1#1", "#solution=10#0"}));
     // The third slot of the bank shown before is empty now.
     EXPECT_FALSE(player->Shape_QTRC_WW[3]->Visible());
