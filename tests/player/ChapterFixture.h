@@ -54,12 +54,16 @@ protected:
             if (n->Text() == "Les grands nombres") player->IndexTree->ClickNode(n);
         player->Label_Index_OKClick();
     }
+    // The commands under an exercise, clicked with the mouse.
+    void Verify() { SendClick(player->LabelVerification); }
+    void Correct() { SendClick(player->LabelCorriger); }
+    void Next() { SendClick(player->LabelSuivant); }
 
-    // The player shown on an exercise page, as the loader leaves it before the page's
-    // show routine.
-    void OpenPage(int index) {
+    // Shows a record's content on an exercise page as the loader does.
+    void ShowOn(int page, void (TMainFormEXO::*show)(AnsiString), const std::string& utf8Content) {
         if (!player->Visible()) player->ShowForm();
-        player->ExoPageControl->SetActivePageIndex(index);
+        player->ExoPageControl->SetActivePageIndex(page);
+        (player->*show)(Ansi(utf8Content.c_str()));
     }
     // Runs a page's check with the solution (checkOnly: as VERIFIER runs it) and returns
     // the points it added.
@@ -81,6 +85,7 @@ protected:
         return values;
     }
     static bool SamePicture(const TImage* a, const TImage* b) { return a->Picture().Image() == b->Picture().Image(); }
+    bool BadgeIs(int mark) const { return SamePicture(player->ImgExoNote, player->NoteImage(mark)); }
     // The marks 1..N of a page: "+" showing the right mark, "-" another, "." hidden.
     template <size_t S>
     static std::string MarkPattern(const std::array<TImage*, S>& marks, const TImage* right) {
@@ -101,9 +106,9 @@ protected:
         EXPECT_EQ(text->Font().Color(), colour);
     }
     // Saves the player's screen in PLAYER_SCREENSHOT_DIR, when it is set.
-    void SaveScreen(const char* file) const {
+    void SaveScreen(const std::string& file) const {
         if (const char* dir = std::getenv("PLAYER_SCREENSHOT_DIR"))
-            player->grab().save(QString::fromLocal8Bit(dir) + "/" + file);
+            player->grab().save(QString::fromLocal8Bit(dir) + "/" + QString::fromStdString(file));
     }
 
     TDateTime clock{2024, 3, 14, 9, 30, 0};

@@ -42,7 +42,15 @@ protected:
         return image.pixel(image.width() / 2, image.height() / 2);
     }
     bool ToggleShown() const { return player->Panel_afficher_image->Visible(); }
-    bool SameFace(const TImage* face) const { return SamePicture(player->af, face); }
+    // The figure of the true-or-false page, the toggle and the watch shown ("F", "T",
+    // "W"), the toggle's state ("0": the figure shown) and its face.
+    std::string Toggle() const {
+        std::string face = "?";
+        for (auto [image, name] : {std::pair{player->mf1, "mf1"}, {player->mf2, "mf2"}, {player->af1, "af1"}, {player->af2, "af2"}})
+            if (SamePicture(player->af, image)) face = name;
+        return std::string(player->Panel_Fig_QB->Visible() ? "F" : ".") + (ToggleShown() ? "T" : ".") +
+               (player->watch_panel->Visible() ? "W " : ". ") + player->af->Hint() + " " + face;
+    }
 };
 
 }  // namespace
@@ -74,7 +82,7 @@ TEST_F(PicturesTest, FigureOnItsPageOnlyWhenItsFileCanBeRead) {
             EXPECT_EQ(ActivePage(), page - 1);
             EXPECT_TRUE(Near(FigureCentre(page), colour));
         }
-        player->LabelSuivantClick();
+        Next();
     }
     // The large picture is drawn at its own size, its middle in the frame.
     const TRect placed = player->Img_QCC->DestRect();
@@ -84,66 +92,40 @@ TEST_F(PicturesTest, FigureOnItsPageOnlyWhenItsFileCanBeRead) {
 
 TEST_F(PicturesTest, TheToggleKeepsItsStateFromOneExerciseToTheNext) {
     WritePicture(Image("a.jpg"), 60, 60, Qt::green, "JPG");
-    SetExercises({WithPicture(2, "1", "a.jpg"), WithPicture(2, "2", "a.jpg"), WithPicture(2, "3", "")});
+    SetExercises({WithPicture(2, "1", "a.jpg"), WithPicture(2, "2", "a.jpg"), WithPicture(2, "3", ""),
+                  WithPicture(9, "4", "a.jpg")});
     OpenChapter();
-    EXPECT_TRUE(ToggleShown() && player->Panel_Fig_QB->Visible());
-    EXPECT_EQ(player->af->Hint(), "0");
-    EXPECT_TRUE(SameFace(player->mf1));
-
+    EXPECT_EQ(Toggle(), "FTW 0 mf1");
     // Hiding with the mouse: the hovered face, then the one at rest.
     SendEnter(player->af_label);
-    EXPECT_TRUE(SameFace(player->mf2));
+    EXPECT_EQ(Toggle(), "FTW 0 mf2");
     SendClick(player->af_label);
-    EXPECT_EQ(player->af->Hint(), "1");
-    EXPECT_FALSE(player->Panel_Fig_QB->Visible());
-    EXPECT_TRUE(SameFace(player->af2));
+    EXPECT_EQ(Toggle(), ".TW 1 af2");
     SendLeave(player->af_label);
-    EXPECT_TRUE(SameFace(player->af1));
-
+    EXPECT_EQ(Toggle(), ".TW 1 af1");
     // The next exercise shows its figure; the toggle still offers to show it, and its
     // first click keeps the figure and turns to hiding.
-    player->LabelSuivantClick();
-    EXPECT_TRUE(player->Panel_Fig_QB->Visible() && ToggleShown());
-    EXPECT_EQ(player->af->Hint(), "1");
-    EXPECT_TRUE(SameFace(player->af1));
+    Next();
+    EXPECT_EQ(Toggle(), "FTW 1 af1");
     player->af_labelClick();
-    EXPECT_EQ(player->af->Hint(), "0");
-    EXPECT_TRUE(player->Panel_Fig_QB->Visible());
-    EXPECT_TRUE(SameFace(player->mf2));
-
-    // An exercise without a picture has neither the figure nor the toggle; away from
-    // the exercise pages the toggle turns only itself.
-    player->LabelSuivantClick();
-    EXPECT_FALSE(ToggleShown() || player->Panel_Fig_QB->Visible());
+    EXPECT_EQ(Toggle(), "FTW 0 mf2");
+    // An exercise without a picture has neither the figure nor the toggle; one that
+    // cannot be shown has no watch either; both come back with the next exercise shown.
+    Next();
+    EXPECT_EQ(Toggle().substr(0, 3), "..W");
+    player->GoToExercise(4);
+    EXPECT_EQ(ShownFigure(), 0);
+    EXPECT_EQ(Toggle().substr(0, 3), "...");
     player->GoToExercise(1);
-    EXPECT_TRUE(ToggleShown() && player->Panel_Fig_QB->Visible());
+    EXPECT_EQ(Toggle().substr(0, 3), "FTW");
+    // Away from the exercise pages the toggle turns only itself.
     player->label_sommaireClick();
     player->af_labelClick();
     EXPECT_EQ(player->af->Hint(), "1");
     EXPECT_EQ(ShownFigure(), 3);
-}
-
-TEST_F(PicturesTest, TheFigureAndTheWatchGoWithAnExerciseThatCannotBeShownAndComeBack) {
-    WritePicture(Image("a.jpg"), 60, 60, Qt::green, "JPG");
-    SetExercises({WithPicture(2, "1", "a.jpg"), WithPicture(2, "2", "a.jpg"), WithPicture(2, "3", "a.jpg")});
-    ExecSql(data->ExosDb(), "UPDATE exos_math_cm1 SET typeEXO = 9 WHERE numEXO = '2'");
-    OpenChapter();
-    EXPECT_TRUE(player->watch_panel->Visible() && ToggleShown());
-    player->GoToExercise(2);
-    EXPECT_FALSE(player->watch_panel->Visible() || ToggleShown());
-    EXPECT_EQ(ShownFigure(), 0);
-    player->LabelSuivantClick();
-    EXPECT_EQ(Counter(), "3/3");
-    EXPECT_TRUE(player->watch_panel->Visible() && ToggleShown());
-    EXPECT_EQ(ShownFigure(), 3);
     // Shown again, the player has its watch, and no toggle of an exercise no longer there.
+    player->GoToExercise(4);
     player->Close();
     player->ShowForm();
-    EXPECT_TRUE(player->watch_panel->Visible());
-    EXPECT_FALSE(ToggleShown());
-    OpenChapter();
-    player->GoToExercise(2);
-    player->Close();
-    player->ShowForm();
-    EXPECT_TRUE(player->watch_panel->Visible());
+    EXPECT_EQ(Toggle().substr(1, 2), ".W");
 }
