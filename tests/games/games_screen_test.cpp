@@ -89,3 +89,30 @@ TEST_F(GamesScreenTest, TextButtonsAndLinksFollowTheMouse) {
         EXPECT_EQ(colours(), normal);
     }
 }
+
+TEST_F(GamesScreenTest, AGameDuringAnExerciseLeavesThatExerciseItsOwnTrace) {
+    SetExercises(TrueFalseChapter(1));
+    OpenChapter();
+    const AnsiString shownAt = player->ExoStartTime;
+    clock.minute += 5;
+    // A numbers draw and a ship game both start attempts of their own.
+    onModal = [&](TForm&) {
+        games->Label17Click();
+        games->NOUVEAUTirageClick();
+        games->Close();
+    };
+    SendClick(player->LabelJEU);
+    onModal = [&](TForm&) {
+        games->Label19Click();
+        games->NouvellePartieClick();
+        games->FinPartieClick();   // one abandoned game, traced as such
+    };
+    SendClick(player->LabelJEU);
+    SendClick(player->qb_label_true);
+    Correct();
+    const std::vector<DbRow> rows = TraceRows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1].at("ExoCode") + "|" + rows[1].at("ExoStart") + "|" + rows[1].at("ExoType") + "|" +
+                  rows[1].at("ExoChapcode") + "|" + rows[1].at("ExoNote"),
+              "101|" + AnsiToUtf8(shownAt) + "|QB|N1|10");
+}

@@ -240,6 +240,7 @@ TEST_F(AdoTest, MissingUnreadableOrBrokenDatabasesFailAndNothingIsCreated) {
     EXPECT_EQ(Entries(), 2);
 
     // Without the right to read it, or only to read it (as an ordinary user).
+    EXPECT_FALSE(cn_.ReadOnly());
     cn_.Close();
     fs::permissions(dir_, fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
     fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write);
@@ -251,6 +252,7 @@ TEST_F(AdoTest, MissingUnreadableOrBrokenDatabasesFailAndNothingIsCreated) {
         if (Guarded([&] { c.Open(); })) return 1;
         c.SetConnectionString("Data Source=" + dir_ + "/readonly.mdb");
         c.Open();
+        if (!c.ReadOnly()) return 3;
         TADOTable t;
         t.SetConnection(&c);
         t.SetTableName("TraceExo");
@@ -258,7 +260,8 @@ TEST_F(AdoTest, MissingUnreadableOrBrokenDatabasesFailAndNothingIsCreated) {
         t.Append();
         return Guarded([&] { t.Post(); }) ? 2 : 0;
     });
-    EXPECT_EQ(result, 0) << "1: opened an unreadable file; 2: wrote a read-only one; 254: other failure";
+    EXPECT_EQ(result, 0) << "1: opened an unreadable file; 2: wrote a read-only one; 3: did not say it is "
+                            "read-only; 254: other failure";
     EXPECT_EQ(Entries(), 3);
 }
 

@@ -268,6 +268,11 @@ TEST_F(FormsTest, RealMouseEventsRunTheHandlersAndDisabledControlsOnlyHover) {
     QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, QPoint(37, 49));
     EXPECT_EQ(std::count(events.begin(), events.end(), "click"), 1);
     EXPECT_EQ(std::count(events.begin(), events.end(), "dblclick"), 1);
+    // Without a double-click handler, both presses are clicks.
+    label->OnDblClick = nullptr;
+    events.clear();
+    QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, QPoint(37, 49));
+    EXPECT_EQ(std::count(events.begin(), events.end(), "click"), 2);
     form->hide();
 
     // An exception is shown and the rest of the event runs (a timer's tick likewise);

@@ -148,4 +148,17 @@ TEST_F(MarkingTest, ResultsWaitForALockedTrace) {
     player->Close();
     EXPECT_EQ(Traced("ExoCode"), (std::vector<std::string>{"101", "102"}));
     EXPECT_EQ(Traced("ExoNote"), (std::vector<std::string>{"10", "3"}));
+
+    // Still locked when the program ends: the learner is told what is lost, once.
+    OpenChapter();
+    LockedDatabase again(data->TraceDb(), "EXCLUSIVE");
+    ASSERT_TRUE(again.Held());
+    Correct();
+    player->Close();
+    messages.clear();
+    StartForm->LabelQuitterClick(nullptr);
+    EXPECT_EQ(messages, (std::vector<AnsiString>{
+                            Ansi("Attention : un résultat n'a pas pu être enregistré dans l'historique.")}));
+    again.Release();
+    EXPECT_EQ(TraceRows().size(), 2u);
 }

@@ -149,6 +149,11 @@ TEST_F(PlayerTest, ShowingAgainStartsAfresh) {
     Verify();
     SendClick(player->AfficherNote);
     SendClick(player->jump_label);
+    Open("Les angles");
+    SendClick(player->qb_label_true);
+    Correct();
+    ASSERT_TRUE(player->yes_timer->Enabled());   // full marks
+    player->label_sommaireClick();               // the contents, with the way back
     player->Close();
     SetExercises({Exo("N1", 1, "101", "/#a#/")});
     player->ShowForm();
@@ -158,6 +163,9 @@ TEST_F(PlayerTest, ShowingAgainStartsAfresh) {
     EXPECT_EQ(Node("Les grands nombres")->Data(), "N1 NbExo = 1");   // recounted
     EXPECT_EQ(player->ThisChapter->Caption(), "");
     EXPECT_FALSE(player->PanelNote->Visible() || player->jump_list->Visible() || player->jump_label->Enabled());
+    // Neither the full-marks animation nor the way back to an exercise outlives a showing.
+    EXPECT_FALSE(player->yes_timer->Enabled() || player->yes_1->Visible() || player->yes_2->Visible() ||
+                 player->label_close_sommaire->Visible());
     EXPECT_EQ(Commands(), "0000");
     EXPECT_EQ(std::to_string(player->ExoChecked) + "," + std::to_string(player->ExoMark), "0,0");
 }
