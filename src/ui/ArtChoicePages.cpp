@@ -12,12 +12,6 @@ namespace art {
 
 namespace {
 
-QPainterPath RoundedBox(const QRectF& r, qreal radius) {
-    QPainterPath path;
-    path.addRoundedRect(r, radius, radius);
-    return path;
-}
-
 // A thick stroke (tick or cross) in white over a dark outline.
 void DrawStrokeMark(QPainter& p, const QPainterPath& stroke, qreal width, const QColor& outline) {
     QPainterPathStroker stroker;
@@ -80,7 +74,7 @@ void DrawHoverBand(QPainter& p, const QSize& size) {
     QLinearGradient g(band.topLeft(), band.bottomLeft());
     g.setColorAt(0, QColor(0xF4, 0xF8, 0xFF));
     g.setColorAt(1, QColor(0xD6, 0xE6, 0xFA));
-    const QPainterPath path = RoundedBox(band, band.height() / 2);
+    const QPainterPath path = RoundedPath(band, band.height() / 2);
     p.fillPath(path, g);
     DrawHoverGlow(p, path, 2, 60);
     p.setPen(QPen(kSky, 1.6));
@@ -136,7 +130,7 @@ QPainterPath ElementSign(int k, const QPointF& c, qreal r) {
 // A right element's own picture: a glossy square of its pair colour with its sign.
 void DrawElement(QPainter& p, const QSize& size, int k, const QColor& colour) {
     const QRectF box = ElementSquare(size);
-    const QPainterPath path = RoundedBox(box, 8);
+    const QPainterPath path = RoundedPath(box, 8);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.fillPath(path.translated(0, 2), QColor(0, 0, 0, 60));
@@ -145,7 +139,7 @@ void DrawElement(QPainter& p, const QSize& size, int k, const QColor& colour) {
     g.setColorAt(1, colour);
     p.fillPath(path, g);
     // A glint in the upper half.
-    p.fillPath(RoundedBox(box.adjusted(4, 3, -4, -box.height() * 0.55), 5), QColor(255, 255, 255, 90));
+    p.fillPath(RoundedPath(box.adjusted(4, 3, -4, -box.height() * 0.55), 5), QColor(255, 255, 255, 90));
     p.setPen(QPen(colour.lightness() < 60 ? QColor(0x20, 0x20, 0x24) : colour.darker(165), 2));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
@@ -164,7 +158,7 @@ void DrawEmptyElement(QPainter& p, const QSize& size) {
     QPen pen(QColor(0xF4, 0xF6, 0xFA), 2, Qt::DashLine);
     pen.setDashPattern({3, 2.5});
     p.setPen(pen);
-    p.drawPath(RoundedBox(box, 8));
+    p.drawPath(RoundedPath(box, 8));
     p.restore();
 }
 

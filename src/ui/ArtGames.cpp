@@ -17,12 +17,6 @@ namespace art {
 
 namespace {
 
-QPainterPath RoundedPath(const QRectF& r, qreal radius) {
-    QPainterPath path;
-    path.addRoundedRect(r, radius, radius);
-    return path;
-}
-
 QPainterPath Polygon(std::initializer_list<QPointF> points) {
     QPainterPath path;
     path.addPolygon(QPolygonF(QList<QPointF>(points)));

@@ -11,6 +11,12 @@
 
 namespace art {
 
+QPainterPath RoundedPath(const QRectF& r, qreal radius) {
+    QPainterPath path;
+    path.addRoundedRect(r, radius, radius);
+    return path;
+}
+
 QColor Mix(const QColor& a, const QColor& b, qreal t) {
     auto lerp = [t](int x, int y) { return qRound(x + (y - x) * t); };
     return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()),

@@ -37,6 +37,9 @@ QColor Mix(const QColor& a, const QColor& b, qreal t);
 // A font of the given family ("Arial", "Arial Narrow", "DejaVu Sans") and pixel size.
 QFont Font(const QString& family, qreal px, bool bold = true);
 
+// A rectangle with rounded corners.
+QPainterPath RoundedPath(const QRectF& r, qreal radius);
+
 // The outline of a text with its baseline at the origin.
 QPainterPath TextPath(const QString& text, const QFont& font);
 

@@ -20,12 +20,6 @@ QPainterPath Ellipse(const QPointF& c, qreal rx, qreal ry) {
     return e;
 }
 
-QPainterPath Rounded(const QRectF& r, qreal radius) {
-    QPainterPath path;
-    path.addRoundedRect(r, radius, radius);
-    return path;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- home screen
@@ -157,7 +151,7 @@ void DrawWebLink(QPainter& p, const QSize& size, bool hover) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF body(3, 2, size.width() - 6, size.height() - 5);
-    const QPainterPath path = Rounded(body, body.height() / 2);
+    const QPainterPath path = RoundedPath(body, body.height() / 2);
     if (hover) DrawHoverGlow(p, path, 2, 80);
     QLinearGradient g(body.topLeft(), body.bottomLeft());
     if (hover) {
@@ -183,7 +177,7 @@ void DrawChangeLink(QPainter& p, const QSize& size, bool hover) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF body(1, 1, size.width() - 2, size.height() - 3);
-    const QPainterPath path = Rounded(body, body.height() / 2);
+    const QPainterPath path = RoundedPath(body, body.height() / 2);
     p.fillPath(path.translated(0, 1.5), QColor(0, 0, 0, 60));
     QLinearGradient g(body.topLeft(), body.bottomLeft());
     const QColor base = hover ? QColor(0xFF, 0xF3, 0xB8) : kSun;
@@ -206,7 +200,7 @@ void DrawIdentBanner(QPainter& p, const QSize& size) {
     const QRectF body(8, 8, size.width() - 16, size.height() - 20);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QPainterPath path = Rounded(body, 28);
+    const QPainterPath path = RoundedPath(body, 28);
     p.fillPath(path.translated(0, 4), QColor(0, 0, 0, 60));
     QLinearGradient g(body.topLeft(), body.topRight());
     g.setColorAt(0, kSky);
@@ -216,7 +210,7 @@ void DrawIdentBanner(QPainter& p, const QSize& size) {
     QLinearGradient gloss(body.topLeft(), body.bottomLeft());
     gloss.setColorAt(0, QColor(255, 255, 255, 90));
     gloss.setColorAt(0.5, QColor(255, 255, 255, 0));
-    p.fillPath(Rounded(body.adjusted(20, 3, -20, -body.height() * 0.5), 20), gloss);
+    p.fillPath(RoundedPath(body.adjusted(20, 3, -20, -body.height() * 0.5), 20), gloss);
     p.setPen(QPen(QColor(0xFF, 0xF1, 0xA6), 3));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
@@ -259,7 +253,7 @@ void DrawIdentForm(QPainter& p, const QSize& size) {
     DrawPenguin(p, QRectF(20, 84, 150, 168), true);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath bubble = Rounded(QRectF(188, 86, 280, 160), 22);
+    QPainterPath bubble = RoundedPath(QRectF(188, 86, 280, 160), 22);
     QPainterPath pointer;
     pointer.moveTo(192, 132);
     pointer.lineTo(158, 150);
@@ -289,7 +283,7 @@ void DrawIdentForm(QPainter& p, const QSize& size) {
     // Slots that frame the first-name box and the class list.
     const QRectF nameSlot(267, 377, 179, 34), classSlot(263, 415, 139, 31);
     for (const QRectF& slot : {nameSlot, classSlot}) {
-        QPainterPath sp = Rounded(slot, 8);
+        QPainterPath sp = RoundedPath(slot, 8);
         p.fillPath(sp, Qt::white);
         p.setPen(QPen(kSky, 2.2));
         p.setBrush(Qt::NoBrush);
@@ -350,7 +344,7 @@ void DrawContentsPage(QPainter& p, const QSize& size) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF tree(56, 80, 574, 470);
-    QPainterPath frame = Rounded(tree.adjusted(-7, -7, 7, 7), 12);
+    QPainterPath frame = RoundedPath(tree.adjusted(-7, -7, 7, 7), 12);
     p.fillPath(frame.translated(0, 3), QColor(0, 0, 0, 40));
     p.fillPath(frame, kSky);
     p.fillRect(tree, kTree);
@@ -463,7 +457,7 @@ void DrawTickBox(QPainter& p, const QSize& size, bool ticked) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box(4, size.height() - 38, 32, 32);
-    const QPainterPath path = Rounded(box, 8);
+    const QPainterPath path = RoundedPath(box, 8);
     p.fillPath(path.translated(0, 2), QColor(0, 0, 0, 55));
     QLinearGradient g(box.topLeft(), box.bottomLeft());
     if (ticked) {
@@ -508,7 +502,7 @@ QRectF DrawNoteCard(QPainter& p, const QSize& size) {
     const QRectF body(3, 2, size.width() - 6, size.height() - 6);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QPainterPath path = Rounded(body, body.height() / 2);
+    const QPainterPath path = RoundedPath(body, body.height() / 2);
     p.fillPath(path.translated(0, 2), QColor(0, 0, 0, 45));
     QLinearGradient g(body.topLeft(), body.bottomLeft());
     g.setColorAt(0, QColor(0xFF, 0xFC, 0xEE));

@@ -13,22 +13,16 @@ const QColor kSlot(0xA6, 0xCA, 0xF0);
 const QColor kSlotHover(0x80, 0xB3, 0xEA);
 const QColor kSlotEdge(0xC0, 0xC0, 0xC0);
 
-QPainterPath RoundedBox(const QRectF& r, qreal radius) {
-    QPainterPath path;
-    path.addRoundedRect(r, radius, radius);
-    return path;
-}
-
 // A paper tray with a soft shadow; the book at its right end says what it holds.
 void DrawBankTray(QPainter& p, const QSize& size) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF tray(1.5, 1.5, size.width() - 4, size.height() - 5);
-    const QPainterPath path = RoundedBox(tray, 12);
+    const QPainterPath path = RoundedPath(tray, 12);
     p.fillPath(path.translated(1, 2), QColor(0, 0, 0, 45));
     p.fillPath(path, kPaper);
     // A light band across the top, the paper's sheen.
-    p.fillPath(RoundedBox(QRectF(tray.left() + 6, tray.top() + 3, tray.width() - 12, 8), 4), QColor(255, 255, 255, 150));
+    p.fillPath(RoundedPath(QRectF(tray.left() + 6, tray.top() + 3, tray.width() - 12, 8), 4), QColor(255, 255, 255, 150));
     p.setPen(QPen(Mix(kPaper, kBorder, 0.55), 1.6));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
@@ -45,7 +39,7 @@ void DrawBankTray(QPainter& p, const QSize& size) {
 void DrawSlot(QPainter& p, const QSize& size, bool hover) {
     const QColor base = hover ? kSlotHover : kSlot;
     const QRectF box(0.75, 0.75, size.width() - 1.5, size.height() - 2.5);
-    const QPainterPath path = RoundedBox(box, 6);
+    const QPainterPath path = RoundedPath(box, 6);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.fillPath(path.translated(0, 1), QColor(0, 0, 0, 35));
@@ -53,7 +47,7 @@ void DrawSlot(QPainter& p, const QSize& size, bool hover) {
     g.setColorAt(0, base.lighter(118));
     g.setColorAt(1, base);
     p.fillPath(path, g);
-    p.fillPath(RoundedBox(box.adjusted(4, 2, -4, -box.height() * 0.55), 4), QColor(255, 255, 255, 80));
+    p.fillPath(RoundedPath(box.adjusted(4, 2, -4, -box.height() * 0.55), 4), QColor(255, 255, 255, 80));
     p.setPen(QPen(hover ? base.darker(150) : kSlotEdge, 1.2));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
@@ -64,7 +58,7 @@ void DrawSlot(QPainter& p, const QSize& size, bool hover) {
 // slot, drawn without smoothing so that the word shows whole between them.
 void DrawCover(QPainter& p, const QSize& size) {
     const QRectF box(0.75, 0.75, size.width() - 1.5, size.height() - 2.5);
-    const QPainterPath path = RoundedBox(box, 6);
+    const QPainterPath path = RoundedPath(box, 6);
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setClipPath(path);
