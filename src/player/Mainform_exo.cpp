@@ -554,4 +554,5 @@ void TMainFormEXO::ExoPageControlEnter(TObject*) {
     if (page >= 0 && page < 8) ExoDataSource->SetDataSet(byPage[page]);
 }
 
+// Pages change only through the program (the tab row is covered): nothing to follow.
 void TMainFormEXO::ExoPageControlChange(TObject*) {}

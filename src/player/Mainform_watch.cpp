@@ -89,4 +89,5 @@ void TMainFormEXO::Image19Click(TObject*) {
 
 void TMainFormEXO::watchClick(TObject*) { UpdateWatch(); }
 
+// Moving over the watch changes nothing: only a click redraws it.
 void TMainFormEXO::watchMouseMove(TObject*, int, int, int) {}
