@@ -1,6 +1,5 @@
 // The dialog service: hooks replace every dialog; modal screens run inside the hook.
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -50,30 +49,6 @@ TEST_F(DialogsTest, HooksReceiveEveryDialogAndScriptTheAnswers) {
     TForm form("Options");
     form.ShowModal();   // shown, then closed by the service
     EXPECT_FALSE(form.Visible());
-}
-
-TEST_F(DialogsTest, RecordingHooksKeepMessagesUrlsAndNestedModalScreensInOrder) {
-    RecordedDialogs record;
-    TForm inner("EnterText", 620, 100);
-    bool innerShown = false;
-    std::map<AnsiString, std::function<void(TForm&)>> scripts;
-    scripts["Jeu"] = [&](TForm&) {
-        ShowMessage("dans le jeu");
-        inner.ShowModal();
-    };
-    scripts["EnterText"] = [&](TForm& f) { innerShown = f.Visible(); };
-    InstallDialogHooks(RecordingHooks(record, scripts));
-
-    TForm outer("Jeu");
-    EXPECT_EQ(MessageDlg("question", TMsgDlgType::Confirmation, mbYes | mbNo), mrOk);
-    outer.ShowModal();
-    OpenUrl("https://example.org/");
-    EXPECT_EQ(record.messages, (Texts{"question", "dans le jeu"}));
-    EXPECT_EQ(record.modalForms, (Texts{"Jeu", "EnterText"}));
-    EXPECT_EQ(record.urls, (Texts{"https://example.org/"}));
-    EXPECT_TRUE(innerShown);
-    EXPECT_FALSE(outer.Visible());
-    EXPECT_FALSE(inner.Visible());
 }
 
 TEST_F(DialogsTest, ModalScreenClosedOnShowOrFailingInsideEndsCleanly) {
