@@ -1,4 +1,4 @@
-// The home screen's commands, panels, web link, animation and authoring scrambler,
+// The home screen's commands, panels, web link and authoring scrambler,
 // driven through real mouse events where the wiring matters.
 #include <map>
 
@@ -20,7 +20,6 @@ protected:
         ScreenTest::SetUp();
         WriteLearnerFile({"Paul@Mathematiques CM1", "Zoé@Français 6e"});
         RunStartup();
-        StartForm->timer_ballon->SetEnabled(false);   // steps are run by hand
     }
 };
 
@@ -92,23 +91,6 @@ TEST_F(HomeCommandsTest, EachCommandOpensItsScreenWhichItsOwnCommandCloses) {
     EXPECT_TRUE(panelsHidden && databasesOpen);
     EXPECT_FALSE(MainFormEXO->MainADOConnection->Connected()) << "closing the player closes them";
     EXPECT_FALSE(f.isHidden());
-}
-
-TEST_F(HomeCommandsTest, BalloonAndButterflyStayInTheirBands) {
-    // The balloon sinks to 120 then swings between 120 and 80; the butterfly swings
-    // between 136 and 116. One placed outside its band never turns.
-    std::pair<int, int> ballon{1000, 0}, papillon{1000, 0};
-    for (int i = 0; i < 120; ++i) {
-        StartForm->timer_ballon->Fire();
-        if (i >= 32) ballon = {std::min(ballon.first, StartForm->ballon->Top()), std::max(ballon.second, StartForm->ballon->Top())};
-        papillon = {std::min(papillon.first, StartForm->papillon->Top()), std::max(papillon.second, StartForm->papillon->Top())};
-    }
-    EXPECT_EQ(ballon, std::make_pair(80, 120));
-    EXPECT_EQ(papillon, std::make_pair(116, 136));
-    StartForm->ballon->SetTop(200);
-    StartForm->BallonRising = 0;
-    for (int i = 0; i < 50; ++i) StartForm->timer_ballon->Fire();
-    EXPECT_EQ(StartForm->ballon->Top(), 250);
 }
 
 // The authoring scrambler: each run scrambles every record once more and resets the

@@ -55,7 +55,14 @@ protected:
 
 }  // namespace
 
-TEST_F(PlayerTest, TableOfContentsWithItsCounts) {
+TEST_F(PlayerTest, TableOfContentsWithItsCountsAndOpeningAChapter) {
+    // No programme for the subject: an empty tree, nothing to open.
+    StartForm->Subject = "Physique";
+    player->ShowForm();
+    EXPECT_EQ(player->IndexTree->Count(), 0);
+    player->Label_Index_OKClick();
+    EXPECT_EQ(player->Nb_Child_Exo->Caption(), Ansi("Aucun (sous-)chapitre n'a été sélectionné!"));
+
     // Subject and level match whatever their case and blanks.
     StartForm->Subject = "  MATHEMATIQUES ";
     StartForm->Level = "cm1";
@@ -93,6 +100,12 @@ TEST_F(PlayerTest, TableOfContentsWithItsCounts) {
         EXPECT_EQ(player->Nb_Child_Exo->Caption(), Ansi(c.below)) << c.entry;
     }
 
+    // An entry without exercises of its own is refused.
+    for (const char* entry : {"Nombres", "Encore les grands nombres", "Chapitre sans exercice"}) Open(entry);
+    EXPECT_EQ(dialogs, std::vector<AnsiString>(3, Ansi("Aucun exercice n'est directement lié à cette entrée de la "
+                                                        "table des matières.\nIl faut sélectionner un sous-chapitre précis.")));
+    EXPECT_EQ(Commands() + player->ThisChapter->Caption(), "0000");
+
     // Real clicks: one on an entry, one in the empty part, which keeps the entry, so
     // that its count line and OUVRIR agree.
     auto* view = player->IndexTree->findChild<QTreeWidget*>();
@@ -101,23 +114,6 @@ TEST_F(PlayerTest, TableOfContentsWithItsCounts) {
     EXPECT_EQ(player->NbExoChap->Caption(), Ansi("Nombre d'exercices liés à cette entrée: 1"));
     SendClick(player->Label_Index_OK);
     EXPECT_EQ(player->ThisChapter->Caption(), "Les angles");
-}
-
-TEST_F(PlayerTest, OpeningAChapter) {
-    // No programme for the subject: an empty tree, nothing to open.
-    StartForm->Subject = "Physique";
-    player->ShowForm();
-    EXPECT_EQ(player->IndexTree->Count(), 0);
-    player->Label_Index_OKClick();
-    EXPECT_EQ(player->Nb_Child_Exo->Caption(), Ansi("Aucun (sous-)chapitre n'a été sélectionné!"));
-    // An entry without exercises of its own is refused.
-    StartForm->Subject = "Mathematiques";
-    ShowStandard();
-    for (const char* entry : {"Nombres", "Encore les grands nombres", "Chapitre sans exercice"}) Open(entry);
-    EXPECT_EQ(dialogs, std::vector<AnsiString>(3, Ansi("Aucun exercice n'est directement lié à cette entrée de la "
-                                                        "table des matières.\nIl faut sélectionner un sous-chapitre précis.")));
-    EXPECT_EQ(Commands() + player->ThisChapter->Caption(), "0000");
-
     Open("Les grands nombres");
     EXPECT_EQ(player->ThisChapter->Caption(), "Les grands nombres");
     EXPECT_EQ(Counter(), "1/5");
