@@ -1,7 +1,6 @@
 // Windows-1252 text, string lists and files.
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include <QDir>
 #include <QString>
@@ -30,13 +29,6 @@ struct TempDir : QTemporaryDir {
     std::string Path() const { return path().toStdString(); }
     int Entries() const { return static_cast<int>(QDir(path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size()); }
 };
-
-std::string Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 void WriteRaw(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
@@ -127,7 +119,7 @@ TEST(TextFiles, SaveWritesWindows1252WithCrLfAndLoadAcceptsUtf8) {
     list.Add(Utf8ToAnsi("Léa Français CM1"));
     list.Add("Tom Math 6e");
     list.SaveToFile(dir.File("l.txt"));
-    EXPECT_EQ(Bytes(dir.File("l.txt")), "L\xE9" "a Fran\xE7" "ais CM1\r\nTom Math 6e\r\n");
+    EXPECT_EQ(ReadFileBytes(dir.File("l.txt")), "L\xE9" "a Fran\xE7" "ais CM1\r\nTom Math 6e\r\n");
     EXPECT_EQ(dir.Entries(), 1);   // no temporary file left
     TStringList back;
     back.LoadFromFile(dir.File("l.txt"));
@@ -182,7 +174,7 @@ TEST(TextFiles, FailedSaveKeepsThePreviousFileWholeAndLeavesNoTemporaryFile) {
         });
         fs::permissions(dir.Path(), fs::perms::owner_all);
         EXPECT_EQ(result, 0) << c.what << " (1: saved; 2: another message; -1: could not run without rights)";
-        EXPECT_EQ(Bytes(dir.File("keep.txt")), "old\r\n") << c.what;
+        EXPECT_EQ(ReadFileBytes(dir.File("keep.txt")), "old\r\n") << c.what;
         EXPECT_EQ(dir.Entries(), 2) << c.what << ": a temporary file is left";
     }
 }

@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "ChapterFixture.h"
+#include "Unprivileged.h"
 #include "games/Jeux.h"
 
 namespace {
@@ -219,6 +220,21 @@ TEST_F(PlayerTest, DatabasesMissingOrUnreadable) {
         EXPECT_EQ(fs::exists(exos), c.told.find("bd_exos.mdb est introuvable") == std::string::npos);
         EXPECT_EQ(fs::exists(trace), c.told.find("bd_trace.mdb est introuvable") == std::string::npos);
     }
+}
+
+// A trace the learner may read but not write is told at once, not when a result is lost
+// (run as an ordinary user, so that the file's rights bind).
+TEST_F(PlayerTest, AReadOnlyTraceIsToldAtOnce) {
+    namespace fs = std::filesystem;
+    fs::permissions(data->Dir(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(DataPath("bd_exos.mdb"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    fs::permissions(DataPath("bd_trace.mdb"), fs::perms::owner_read | fs::perms::others_read);
+    const int result = RunUnprivileged([&] {
+        player->ShowForm();
+        return messages == std::vector<AnsiString>{Ansi("Le fichier bd_trace.mdb ne peut pas être modifié : les "
+                                                        "résultats des exercices ne seront pas enregistrés.")} ? 0 : 1;
+    });
+    EXPECT_EQ(result, 0) << "1: not told as it should be; -1: could not run as an ordinary user";
 }
 
 // The chapter title and the learner's name share the top line: a long title is cut
