@@ -1,5 +1,5 @@
 // The options screen: the value radios, the three ways of keeping them, OptionApp read
-// back from the trace file, the hover texts, and a store refused by a locked database.
+// back from the trace file, the hint line, and a store refused by a locked database.
 #include <QApplication>
 
 #include "../player/ChapterFixture.h"

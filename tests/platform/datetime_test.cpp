@@ -1,4 +1,4 @@
-// Date and time texts, the clock and the draw.
+// Date and time texts and the draw.
 #include <set>
 
 #include <gtest/gtest.h>

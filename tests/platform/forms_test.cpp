@@ -1,5 +1,5 @@
-// The component layer: ownership, geometry, auto-sized labels, real mouse and key
-// events, lists, trees, pages, progress, timers and the form's life cycle.
+// The component layer: labels and memos on hidden screens, real mouse and key events,
+// lists, trees and the form's life cycle.
 #include <algorithm>
 #include <memory>
 #include <string>

@@ -1,5 +1,5 @@
 // The choice pages through their own handlers: true or false, multiple choice, short
-// answer and matching; what the learner picks, types or pairs, the hover frames, and
+// answer and matching; what the learner picks, types or pairs, and
 // each check with its marks, points and the solution shown (the marks of a whole
 // chapter: marking_test).
 #include <sstream>

@@ -1,6 +1,6 @@
 // The exercise player's screen: the table of contents with its counts, opening a
-// chapter, showing it again, missing databases, what lies over what, the commands and
-// the statements of the pages.
+// chapter, showing it again, missing or read-only databases, what lies over what, the
+// commands and the statements of the pages.
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -155,7 +155,8 @@ TEST_F(PlayerTest, ShowingAgainStartsAfresh) {
     SetExercises({Exo("N1", 1, "101", "/#a#/")});
     player->ShowForm();
     EXPECT_EQ(ActivePage(), 8);
-    EXPECT_EQ(player->IndexTree->Count(), 8);          // the entries are replaced
+    EXPECT_EQ(player->IndexTree->Count(), 8);          // the entries are replaced, on screen too
+    EXPECT_EQ(player->IndexTree->findChild<QTreeWidget*>()->topLevelItemCount(), 3);
     EXPECT_EQ(player->IndexTree->Selected(), nullptr);
     EXPECT_EQ(Node("Les grands nombres")->Data(), "N1 NbExo = 1");   // recounted
     EXPECT_EQ(player->ThisChapter->Caption(), "");

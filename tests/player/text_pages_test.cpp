@@ -1,6 +1,6 @@
 // The text pages through their own handlers: gap texts to type (QTRO), words to retype
 // (QMT), gap texts with a word bank (QTRC) and words to pick out (QMR); the word labels
-// read back from the text panels, the wrap and the reflow, the hover frames, answering
+// read back from the text panels, the wrap and the reflow, the hover frame, answering
 // through the input box, the bank and picking, the checks as VERIFIER and CORRIGER run
 // them (the marks of a whole chapter: marking_test), and a long walk through texts.
 #include <QPointer>
