@@ -1,7 +1,5 @@
 // The ship-locating board on a real games screen: shots through the squares' own mouse
 // handler, located ships and their markers, the end of a game and its trace record.
-#include <set>
-
 #include "GamesFixture.h"
 
 namespace {
@@ -150,23 +148,6 @@ TEST_F(NavalTest, TerminerLaPartieAfterFortyShots) {
     OpenGames();
     EXPECT_EQ(SquaresIn(Cell::Water).size(), 100u);
     EXPECT_EQ(TraceRows().size(), 1u);
-}
-
-TEST_F(NavalTest, EveryMarkerCoversItsShipWhateverItsDirection) {
-    // Fleets from several clocks, revealed: markers of every type in every direction.
-    std::set<std::pair<int, int>> seen;
-    for (int second = 0; second < 30; ++second) {
-        clock.second = second;
-        games->Close();
-        OpenGames();
-        NewGame();
-        SendClick(games->FinPartie);
-        for (size_t k = 0; k < 7; ++k) {
-            EXPECT_TRUE(Marks(games->Markers[k], fleet[k])) << FleetLineText(fleet[k]);
-            seen.emplace(fleet[k].type, fleet[k].direction);
-        }
-    }
-    EXPECT_EQ(seen.size(), 20u) << "not every type and direction was drawn";
 }
 
 TEST_F(NavalTest, RulesPanelShowsAndHides) {

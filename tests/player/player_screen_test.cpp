@@ -1,6 +1,6 @@
 // The exercise player's screen: the table of contents with its counts, opening a
-// chapter, showing it again, missing databases, what lies over what, the commands and
-// the statements of the pages.
+// chapter, showing it again, missing or read-only databases, what lies over what, the
+// commands and the statements of the pages.
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "ChapterFixture.h"
+#include "Unprivileged.h"
 #include "games/Jeux.h"
 
 namespace {
@@ -55,7 +56,14 @@ protected:
 
 }  // namespace
 
-TEST_F(PlayerTest, TableOfContentsWithItsCounts) {
+TEST_F(PlayerTest, TableOfContentsWithItsCountsAndOpeningAChapter) {
+    // No programme for the subject: an empty tree, nothing to open.
+    StartForm->Subject = "Physique";
+    player->ShowForm();
+    EXPECT_EQ(player->IndexTree->Count(), 0);
+    player->Label_Index_OKClick();
+    EXPECT_EQ(player->Nb_Child_Exo->Caption(), Ansi("Aucun (sous-)chapitre n'a été sélectionné!"));
+
     // Subject and level match whatever their case and blanks.
     StartForm->Subject = "  MATHEMATIQUES ";
     StartForm->Level = "cm1";
@@ -93,6 +101,12 @@ TEST_F(PlayerTest, TableOfContentsWithItsCounts) {
         EXPECT_EQ(player->Nb_Child_Exo->Caption(), Ansi(c.below)) << c.entry;
     }
 
+    // An entry without exercises of its own is refused.
+    for (const char* entry : {"Nombres", "Encore les grands nombres", "Chapitre sans exercice"}) Open(entry);
+    EXPECT_EQ(dialogs, std::vector<AnsiString>(3, Ansi("Aucun exercice n'est directement lié à cette entrée de la "
+                                                        "table des matières.\nIl faut sélectionner un sous-chapitre précis.")));
+    EXPECT_EQ(Commands() + player->ThisChapter->Caption(), "0000");
+
     // Real clicks: one on an entry, one in the empty part, which keeps the entry, so
     // that its count line and OUVRIR agree.
     auto* view = player->IndexTree->findChild<QTreeWidget*>();
@@ -101,23 +115,6 @@ TEST_F(PlayerTest, TableOfContentsWithItsCounts) {
     EXPECT_EQ(player->NbExoChap->Caption(), Ansi("Nombre d'exercices liés à cette entrée: 1"));
     SendClick(player->Label_Index_OK);
     EXPECT_EQ(player->ThisChapter->Caption(), "Les angles");
-}
-
-TEST_F(PlayerTest, OpeningAChapter) {
-    // No programme for the subject: an empty tree, nothing to open.
-    StartForm->Subject = "Physique";
-    player->ShowForm();
-    EXPECT_EQ(player->IndexTree->Count(), 0);
-    player->Label_Index_OKClick();
-    EXPECT_EQ(player->Nb_Child_Exo->Caption(), Ansi("Aucun (sous-)chapitre n'a été sélectionné!"));
-    // An entry without exercises of its own is refused.
-    StartForm->Subject = "Mathematiques";
-    ShowStandard();
-    for (const char* entry : {"Nombres", "Encore les grands nombres", "Chapitre sans exercice"}) Open(entry);
-    EXPECT_EQ(dialogs, std::vector<AnsiString>(3, Ansi("Aucun exercice n'est directement lié à cette entrée de la "
-                                                        "table des matières.\nIl faut sélectionner un sous-chapitre précis.")));
-    EXPECT_EQ(Commands() + player->ThisChapter->Caption(), "0000");
-
     Open("Les grands nombres");
     EXPECT_EQ(player->ThisChapter->Caption(), "Les grands nombres");
     EXPECT_EQ(Counter(), "1/5");
@@ -158,7 +155,8 @@ TEST_F(PlayerTest, ShowingAgainStartsAfresh) {
     SetExercises({Exo("N1", 1, "101", "/#a#/")});
     player->ShowForm();
     EXPECT_EQ(ActivePage(), 8);
-    EXPECT_EQ(player->IndexTree->Count(), 8);          // the entries are replaced
+    EXPECT_EQ(player->IndexTree->Count(), 8);          // the entries are replaced, on screen too
+    EXPECT_EQ(player->IndexTree->findChild<QTreeWidget*>()->topLevelItemCount(), 3);
     EXPECT_EQ(player->IndexTree->Selected(), nullptr);
     EXPECT_EQ(Node("Les grands nombres")->Data(), "N1 NbExo = 1");   // recounted
     EXPECT_EQ(player->ThisChapter->Caption(), "");
@@ -223,6 +221,21 @@ TEST_F(PlayerTest, DatabasesMissingOrUnreadable) {
         EXPECT_EQ(fs::exists(exos), c.told.find("bd_exos.mdb est introuvable") == std::string::npos);
         EXPECT_EQ(fs::exists(trace), c.told.find("bd_trace.mdb est introuvable") == std::string::npos);
     }
+}
+
+// A trace the learner may read but not write is told at once, not when a result is lost
+// (run as an ordinary user, so that the file's rights bind).
+TEST_F(PlayerTest, AReadOnlyTraceIsToldAtOnce) {
+    namespace fs = std::filesystem;
+    fs::permissions(data->Dir(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(DataPath("bd_exos.mdb"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    fs::permissions(DataPath("bd_trace.mdb"), fs::perms::owner_read | fs::perms::others_read);
+    const int result = RunUnprivileged([&] {
+        player->ShowForm();
+        return messages == std::vector<AnsiString>{Ansi("Le fichier bd_trace.mdb ne peut pas être modifié : les "
+                                                        "résultats des exercices ne seront pas enregistrés.")} ? 0 : 1;
+    });
+    EXPECT_EQ(result, 0) << "1: not told as it should be; -1: could not run as an ordinary user";
 }
 
 // The chapter title and the learner's name share the top line: a long title is cut
@@ -300,25 +313,13 @@ TEST_F(PlayerTest, ControlsStayReachableWhileTheMarkIsShown) {
 
 TEST_F(PlayerTest, CommandsSwapTheirFacesShowTheirBannerAndRun) {
     player->ShowForm();
-    // VERIFIER is disabled before a chapter is open: it still shows its banner.
-    const struct { TLabel* label; TImage *face, *hovered, *normal, *banner; } commands[] = {
-        {player->LabelRetour, player->ImageRetour, player->ImageRetour2, player->ImageRetour1, player->ImageHint_Exit},
-        {player->LabelVerification, player->ImageVerification, player->ImageVerification2, player->ImageVerification1,
-         player->ImageHint_Verification},
-        {player->LabelExoHelpButton, player->ExoHelpButton, player->Help_Button_2, player->Help_Button_1,
-         player->ImageHint_Help},
-        {player->LabelJEU, player->ImageJEU, player->ImageJEU_2, player->ImageJEU_1, player->ImageHint_Jeu},
-    };
-    for (const auto& c : commands) {
-        SCOPED_TRACE(c.label->Name());
-        ASSERT_FALSE(SamePicture(c.hovered, c.normal));
-        SendEnter(c.label);
-        EXPECT_TRUE(SamePicture(c.face, c.hovered));
-        EXPECT_TRUE(player->ImageHint->Visible() && SamePicture(player->ImageHint, c.banner));
-        SendLeave(c.label);
-        EXPECT_TRUE(SamePicture(c.face, c.normal));
-        EXPECT_FALSE(player->ImageHint->Visible());
-    }
+    // VERIFIER is disabled before a chapter is open: it still shows its face and banner.
+    SendEnter(player->LabelVerification);
+    EXPECT_TRUE(SamePicture(player->ImageVerification, player->ImageVerification2));
+    EXPECT_TRUE(player->ImageHint->Visible() && SamePicture(player->ImageHint, player->ImageHint_Verification));
+    SendLeave(player->LabelVerification);
+    EXPECT_TRUE(SamePicture(player->ImageVerification, player->ImageVerification1));
+    EXPECT_FALSE(player->ImageHint->Visible());
     // JEUX opens the games over the player; RETOUR closes it and its databases.
     SendClick(player->LabelJEU);
     EXPECT_EQ(modalForms.back(), Jeu->Name());

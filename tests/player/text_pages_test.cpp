@@ -1,13 +1,12 @@
 // The text pages through their own handlers: gap texts to type (QTRO), words to retype
 // (QMT), gap texts with a word bank (QTRC) and words to pick out (QMR); the word labels
-// read back from the text panels, the wrap and the reflow, the hover frames, answering
+// read back from the text panels, the wrap and the reflow, the hover frame, answering
 // through the input box, the bank and picking, the checks as VERIFIER and CORRIGER run
 // them (the marks of a whole chapter: marking_test), and a long walk through texts.
 #include <QPointer>
 
 #include "Samples.h"
 #include "TextFixture.h"
-#include "ui/Artwork.h"
 
 namespace {
 
@@ -165,17 +164,6 @@ TEST_F(TextPagesTest, HoverFramesFollowTheWords) {
     EXPECT_TRUE(framed(player->ThisWordQO, gap));
     SendLeave(gap);
     EXPECT_FALSE(player->ThisWordQO->Visible());
-    // The frames of the other text pages follow the word under the mouse.
-    ShowQTRC(kHomophones);
-    ShowQMT(kAgreement);
-    ShowQMR(kVerbs);
-    for (auto [word, frame] : {std::pair{Gaps()[0], player->ThisWordQC}, {Answers(player->Panel_Text_QMT)[0], player->ThisWordQMT},
-                               {Find(player->Panel_Text_QMR, "court"), player->ThisWordQMR}}) {
-        SendEnter(word);
-        EXPECT_TRUE(framed(frame, word)) << frame->Name();
-        SendLeave(word);
-        EXPECT_FALSE(frame->Visible());
-    }
 }
 
 TEST_F(TextPagesTest, GapTextsCheckedThenCorrected) {
@@ -323,13 +311,6 @@ TEST_F(TextPagesTest, ChoosingReplacingAndTakingBackWords) {
     EXPECT_EQ(gaps[0]->Hint(), "#solution=1#0");
     EXPECT_EQ(Places(player->Panel_Text_QTRC)[5], placed[5]);
     EXPECT_EQ(Covered(), " -1");
-    // The bank word under the mouse turns purple on a darker slot.
-    const auto slot = [&] { return ColourName(player->Shape_QTRC_WW[2]->Font().Color()) + " " +
-                                   (player->Shape_QTRC_BW[2]->Picture().Image() == Artwork("banque_case_2") ? "dark" : "light"); };
-    SendEnter(player->Shape_QTRC_WW[2]);
-    EXPECT_EQ(slot(), "purple dark");
-    SendLeave(player->Shape_QTRC_WW[2]);
-    EXPECT_EQ(slot(), "blue light");
 
     // Two gaps with the same Hint each take the selection and their own word.
     ShowQTRC("/#S#/ /#Il {...} et {...}.#/ /#x#/ /#y#/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /#1#/");
@@ -394,9 +375,6 @@ TEST_F(TextPagesTest, WordsPickedCheckedThenCorrected) {
     EXPECT_TRUE(Find(player->Panel_Text_QMR, "chante")->Font().Style() & fsUnderline);
     EXPECT_FALSE(Find(player->Panel_Text_QMR, "court")->Font().Style() & fsUnderline);
     EXPECT_TRUE(player->QMRInfoNote->Visible());
-    player->PanelNote->Show();
-    EXPECT_EQ(CoveredControls(player), std::vector<AnsiString>{});
-    player->PanelNote->Hide();
 
     // 2 found and 1 wrong of 3; a blank picked counts for nothing.
     ShowQMR(kVerbs);

@@ -76,9 +76,6 @@ TempDataFolder::TempDataFolder() : TempDataFolder(nullptr, DefaultContentDir()) 
 TempDataFolder::TempDataFolder(const std::vector<std::string>& learnerLines)
     : TempDataFolder(&learnerLines, DefaultContentDir()) {}
 
-TempDataFolder::TempDataFolder(const std::vector<std::string>& learnerLines, const std::string& contentDir)
-    : TempDataFolder(&learnerLines, contentDir) {}
-
 TempDataFolder::TempDataFolder(const std::vector<std::string>* learnerLines, const std::string& contentDir) {
     dir_ = MakeTempDir("exercices-data");
     try {

@@ -15,8 +15,6 @@ public:
     // The same, then writes liste_apprenants.txt with these lines (given in UTF-8,
     // written as the program writes it: Windows-1252, CR LF), even when there are none.
     explicit TempDataFolder(const std::vector<std::string>& learnerLines);
-    // The same from another content folder.
-    TempDataFolder(const std::vector<std::string>& learnerLines, const std::string& contentDir);
     // Restores the previous working directory and removes the folder.
     ~TempDataFolder();
     TempDataFolder(const TempDataFolder&) = delete;

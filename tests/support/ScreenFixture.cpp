@@ -18,10 +18,7 @@ void ScreenTest::SetUp() {
     hooks.message = [this](const AnsiString& text) { messages.push_back(text); };
     hooks.dialog = [this](const AnsiString& text, TMsgDlgType, int) {
         dialogs.push_back(text);
-        if (dialogAnswers.empty()) return static_cast<int>(mrOk);
-        int answer = dialogAnswers.front();
-        dialogAnswers.pop_front();
-        return answer;
+        return static_cast<int>(mrOk);
     };
     hooks.input = [this](const AnsiString&, const AnsiString& prompt, const AnsiString& def) {
         inputs.push_back(prompt);

@@ -29,9 +29,8 @@ protected:
     std::vector<AnsiString> modalForms;   // names of the screens shown modally
     std::vector<AnsiString> inputs;       // prompts of the input box
 
-    // Scripted answers of MessageDlg (mrOk once they run out) and of the input box
-    // (the default once they run out).
-    std::deque<int> dialogAnswers;
+    // Scripted answers of the input box (the default once they run out); MessageDlg
+    // answers mrOk.
     std::deque<AnsiString> inputAnswers;
 
     // Runs inside every modal screen after it is shown; when it returns and the screen

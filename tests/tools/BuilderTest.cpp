@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
 #include "Builder.h"
+#include "platform/Files.h"
 #include "DataFolder.h"
 #include "Unprivileged.h"
 #include "player/ContentCodec.h"
@@ -15,13 +15,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::set<std::string> FolderEntries(const std::string& dir) {
     std::set<std::string> names;
@@ -52,14 +45,14 @@ TEST(Builder, EveryExerciseIsStoredInFileOrderScrambledAndFoundThroughItsCode) {
 
 TEST(Builder, ALayOutKeepsTheTraceAndTheLearnerFileAndRebuildsExercises) {
     TempDataFolder folder({"Paul@Mathematiques CM1", "Zo\xC3\xA9@Fran\xC3\xA7" "ais 6e"});
-    const std::string learners = ReadBytes(folder.LearnerFile());
+    const std::string learners = ReadFileBytes(folder.LearnerFile());
     ExecSql(folder.TraceDb(), "INSERT INTO TraceExo (ExoCode, ExoNote) VALUES ('4001', 9), ('jeu', '23')");
     ExecSql(folder.ExosDb(), "UPDATE exos_math_cm1 SET resoluEXO = 1");
     fs::remove(fs::path(folder.ImagesDir()) / "pommes_7.jpg");
 
     const BuildSummary summary = LayOutDataFolder(folder.Dir());
     EXPECT_FALSE(summary.traceCreated);
-    EXPECT_EQ(ReadBytes(folder.LearnerFile()), learners);
+    EXPECT_EQ(ReadFileBytes(folder.LearnerFile()), learners);
     // The mark column takes the mark of an exercise and the shots of a game alike.
     EXPECT_EQ(ReadRows(folder.TraceDb(), "SELECT ExoNote || typeof(ExoNote) AS n FROM TraceExo ORDER BY rowid"),
               (std::vector<DbRow>{{{"n", "9integer"}}, {{"n", "23integer"}}}));
@@ -83,10 +76,10 @@ protected:
         db_ = dir_ + "/bd_exos.mdb";
         BuildExerciseDatabase(DefaultContentDir(), db_);
         ExecSql(db_, "UPDATE exos_math_cm1 SET resoluEXO = 1 WHERE numEXO = '4001'");
-        previous_ = ReadBytes(db_);
+        previous_ = ReadFileBytes(db_);
     }
     void TearDown() override {
-        EXPECT_EQ(ReadBytes(db_), previous_);
+        EXPECT_EQ(ReadFileBytes(db_), previous_);
         EXPECT_EQ(FolderEntries(dir_), (std::set<std::string>{"bd_exos.mdb"}));   // nothing half-built beside it
         fs::remove_all(dir_);
     }

@@ -66,7 +66,6 @@ TEST(ContentRules, ValidContentOfEachKindPassesAndFaultsAreRefused) {
         {9, "/#S#/", false},
         {1, "/#Q#/ /#a#/ /#b#/ " + kNone + "/#0#/ /#0#/", false},          // QCM: no right choice
         {1, "/#Q#/ /#a#/ /#b#/ " + kNone + "/#1#/ /#0#/ /#1#/", false},    // a flag on an empty choice
-        {1, "/#Q#/ /#a#/ /#b#/ " + kNone + "/#oui#/ /#0#/", false},
         {2, "/#S#/ /#vrai#/", false},                                      // QB: 1 or 0
         {3, "/#Combien ?#/", false},                                       // QO: no answer
         {3, "[1]/#P#/ /#a)#/ /#b)#/ /##/ /##/ /#1#/ /##/", false},         // a problem box without answer
@@ -75,7 +74,6 @@ TEST(ContentRules, ValidContentOfEachKindPassesAndFaultsAreRefused) {
         {5, "/#S#/ /#{...} {...}#/ /#x#/ /##/ /#y#/", false},
         {5, "/#S#/ /#{...}#/ /#a#b#/", false},
         {6, "/#S#/ /#{...} et {...}#/ /#un#/ " + kNone + "/##/ /#1#/ /#1#/", false},   // QTRC: bank and gaps
-        {6, "/#S#/ /#{...}#/ /#un#/ " + kNone + "/##/ /#3#/", false},
         {7, "/#S#/ /#le chat dort#/", false},                              // QMR: nothing to pick out
         {8, "/#S#/ /#les {cheval} et les {oiseau}#/ /#chevaux#/", false},  // QMT: a word without answer
     };

@@ -58,11 +58,9 @@ TEST(Drawings, EveryKindDrawsAFittingPictureAndBadRecipesAreRefused) {
             for (int x = 0; x < image.width(); x += 3) colours.insert(image.pixel(x, y));
         EXPECT_GT(colours.size(), 2u) << r.drawing << " draws nothing";
     }
-    for (const PictureRecipe& r : {recipe("pommes", {}), recipe("pommes", {"0"}), recipe("pommes", {"37"}),
-                                   recipe("pommes", {"douze"}), recipe("regle", {"11"}), recipe("regle", {"7,5,1"}),
-                                   recipe("horloge", {"24", "0"}), recipe("horloge", {"3"}), recipe("fraction", {"5", "4"}),
-                                   recipe("fraction", {"1", "0"}), recipe("formes", {"etoile"}), recipe("formes", {}),
-                                   recipe("rectangle", {"8"}), recipe("angle", {"0"}), recipe("dessin", {"1"}),
+    for (const PictureRecipe& r : {recipe("pommes", {}), recipe("pommes", {"37"}), recipe("pommes", {"douze"}),
+                                   recipe("regle", {"11"}), recipe("horloge", {"24", "0"}), recipe("fraction", {"1", "0"}),
+                                   recipe("formes", {"etoile"}), recipe("rectangle", {"8"}), recipe("angle", {"0"}),
                                    recipe("quadrillage", {"13"}), recipe("absente", {"1"})}) {
         EXPECT_NE(CheckRecipe(r), "") << r.drawing;
         EXPECT_THROW(DrawPicture(r), BuildError) << r.drawing;
