@@ -41,14 +41,20 @@ TEST(HistoryReportLogic, DayNamesTimePartsElapsedTimesAndCalendarOrder) {
     for (const auto& [start, end, words] : elapsed) {
         AnsiString out;
         EXPECT_EQ(ElapsedTimeText(start, end, out), words != nullptr) << start << " " << end;
-        if (words) EXPECT_EQ(out, words) << start << " " << end;
+        if (words) {
+            EXPECT_EQ(out, words) << start << " " << end;
+        }
     }
 
     // By date, starts sort day first and by year; unreadable starts first, ties kept.
     std::vector<TraceFields> records;
     for (const char* start : {"02/04/2024 08:00:00", "13/03/2024 10:00:00", "13/03/2024 10:00:00", "13/03/2024 9:30:00",
-                              "20/12/2023 10:00:00", "", "hier"})
-        records.push_back({std::to_string(records.size()), start});
+                              "20/12/2023 10:00:00", "", "hier"}) {
+        TraceFields r;
+        r.code = std::to_string(records.size());
+        r.start = start;
+        records.push_back(r);
+    }
     SortForReport(records, HistoryOrder::ByDate);
     AnsiString order;
     for (const TraceFields& r : records) order += r.code;

@@ -36,7 +36,9 @@ TEST_F(StartupTest, EightScreensExistOnceAndShowEveryControlWithinReach) {
     for (TForm* screen : screens) {
         EXPECT_FALSE(screen->isVisible()) << screen->Name() << " is shown when created";
         screen->show();
-        if (screen != Jeu) EXPECT_EQ(CoveredControls(screen), std::vector<AnsiString>{}) << screen->Name();
+        if (screen != Jeu) {
+            EXPECT_EQ(CoveredControls(screen), std::vector<AnsiString>{}) << screen->Name();
+        }
         screen->hide();
     }
     // The games screen's choice panel covers both boards, and the numbers board the
