@@ -20,7 +20,9 @@ TEST_F(GamesScreenTest, ChoiceBoardsAndClosingCycle) {
          }},
         {games->Label16, [] {}},
     };
-    for (const auto& [choice, then] : choices) {
+    for (const auto& entry : choices) {
+        auto* const choice = entry.first;
+        const auto& then = entry.second;
         onModal = [&](TForm&) {
             EXPECT_TRUE(games->CHOISIRJEU->Visible() && !games->CompteEstBon->Visible());
             EXPECT_TRUE(Shows(games->ChoixDuJeu, "choix du jeu"));

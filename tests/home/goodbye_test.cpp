@@ -56,7 +56,9 @@ TEST_F(GoodbyeTest, AClickOnTheWindowOrEitherLargePictureClosesAtOnceOtherPictur
     // lies, Image2, the window itself and its frame, after clicks on the other pictures.
     const std::pair<QPoint, const char*> clicks[] = {
         {{275, 380}, "Image1"}, {{1000, 600}, "Image2"}, {{60, 500}, "Abientot"}, {{4, 4}, "Abientot"}};
-    for (const auto& [at, target] : clicks) {
+    for (const auto& click : clicks) {
+        const QPoint at = click.first;
+        const char* target = click.second;
         SCOPED_TRACE(target);
         StartForm->show();
         EXPECT_FALSE(Quit([&] {
