@@ -20,13 +20,17 @@ constexpr int kMainAnswerWidth = 480;
 // Rows of the four boxes and of their marks in the panel.
 constexpr int kBoxTops[5] = {0, 24, 96, 168, 240};
 constexpr int kMarkTops[5] = {0, 30, 102, 174, 246};
-// The expected-answer lines 3 and 4 stand on the page, under lines 1 and 2 of the
-// answer panel: they keep that place below the panel when a long statement moves it.
-constexpr int kLineThreeBelowPanel = 408, kLineStep = 32;
+// The answer panel under the boxes, and beside them (right of their marks) when a
+// long statement would push its last line below the page.
+constexpr int kAnswerPanelTop = 288, kAnswerPanelWidth = 753;
+constexpr int kAnswerPanelLeft = 32, kBesideBoxesLeft = 310;
+// The expected-answer lines follow one another from the panel's line 1, 32 pixels
+// apart; lines 3 and 4 stand on the page, under the panel's lines 1 and 2.
+constexpr int kFirstLineTop = 56, kLineStep = 32, kLineLeft = 5, kLineWidth = 600, kLineHeight = 37;
 
 TLabel* AnswerLine(TControl* parent, const AnsiString& name, int left, int top) {
-    TLabel* l = FixedLabel(TextLabel(parent, name, 0, 0, "Arial Narrow", 37, 0, clPurple, ""), left, top, 600,
-                           37, TAlignment::LeftJustify);
+    TLabel* l = FixedLabel(TextLabel(parent, name, 0, 0, "Arial Narrow", 37, 0, clPurple, ""), left, top, kLineWidth,
+                           kLineHeight, TAlignment::LeftJustify);
     l->Hide();
     return l;
 }
@@ -46,6 +50,24 @@ void ShowMainAnswer(TLabel* label, const AnsiString& text) {
     const QRect r = QFontMetrics(label->Font().ToQFont())
                         .boundingRect(QRect(0, 0, kMainAnswerWidth, 10000), Qt::TextWordWrap, ToQString(text));
     label->SetWidth(text.empty() ? 0 : std::min(kMainAnswerWidth, r.width() + 1));
+}
+
+// The answer panel stays under the boxes while the last expected-answer line shown ends
+// on the page; otherwise it moves beside the boxes, from the top of the text panel,
+// where every line fits whatever the statement's height. A single answer (lastLine 0)
+// keeps its place: its wide box leaves no room beside it. Lines 3 and 4 follow lines
+// 1 and 2 of the panel, wherever it stands.
+void PlaceAnswers(TPanel* text, TPanel* answers, const std::array<TLabel*, 5>& lines, int lastLine, int pageHeight) {
+    const int lastBottom = kAnswerPanelTop + kFirstLineTop + kLineStep * (lastLine - 1) + kLineHeight;
+    const bool below = lastLine == 0 || text->Top() + lastBottom <= pageHeight;
+    const int left = below ? kAnswerPanelLeft : kBesideBoxesLeft;
+    answers->SetBounds(left, below ? kAnswerPanelTop : 0, below ? kAnswerPanelWidth : text->Width() - left,
+                       answers->Height());
+    const int width = std::min(kLineWidth, answers->Width() - kLineLeft);
+    for (int n = 1; n <= 2; ++n) lines[n]->SetWidth(width);
+    for (int n = 3; n <= 4; ++n)
+        lines[n]->SetBounds(text->Left() + left + kLineLeft,
+                            text->Top() + answers->Top() + kFirstLineTop + kLineStep * (n - 1), width, kLineHeight);
 }
 
 }  // namespace
@@ -84,7 +106,8 @@ void TMainFormEXO::BuildPageQO() {
     qo_answer[1]->OnClick = [this](TObject* s) { qo_answer_1Click(s); };
     qo_answer[1]->OnKeyUp = [this](TObject* s, int& key, int shift) { qo_answer_1KeyUp(s, key, shift); };
 
-    Panel_answer_QO = MakePanel(panel, "Panel_answer_QO", 32, 288, 753, 150, kPagePanelColor);
+    Panel_answer_QO = MakePanel(panel, "Panel_answer_QO", kAnswerPanelLeft, kAnswerPanelTop, kAnswerPanelWidth,
+                                150, kPagePanelColor);
     Panel_answer_QO->Hide();
     Label_title_answer_QO = new TImage(Panel_answer_QO, "Label_title_answer_QO");
     Label_title_answer_QO->SetBounds(0, 16, 281, 57);
@@ -94,8 +117,8 @@ void TMainFormEXO::BuildPageQO() {
     qo_right_main_answer->SetWordWrap(true);
     qo_right_main_answer->SetWidth(kMainAnswerWidth);
     qo_right_main_answer->Hide();
-    qo_right_answer[1] = AnswerLine(Panel_answer_QO, "qo_right_answer_1", 5, 56);
-    qo_right_answer[2] = AnswerLine(Panel_answer_QO, "qo_right_answer_2", 5, 88);
+    qo_right_answer[1] = AnswerLine(Panel_answer_QO, "qo_right_answer_1", kLineLeft, kFirstLineTop);
+    qo_right_answer[2] = AnswerLine(Panel_answer_QO, "qo_right_answer_2", kLineLeft, kFirstLineTop + kLineStep);
     Bravo_qo = HiddenPicture(Panel_answer_QO, "Bravo_qo", 288, 14);
     Bravo_qo->SetHint("0");
     qo_right_answer[3] = AnswerLine(page, "qo_right_answer_3", 77, 504);
@@ -148,8 +171,10 @@ void TMainFormEXO::ShowExerciseQO(AnsiString content) {
     }
     for (int n = 1; n <= 4; ++n) PlacePrompt(qo_answer[n]);
     PlaceBelowStatement(Panel_Text_QO, qo_statement);
-    qo_right_answer[3]->SetTop(Panel_Text_QO->Top() + kLineThreeBelowPanel);
-    qo_right_answer[4]->SetTop(Panel_Text_QO->Top() + kLineThreeBelowPanel + kLineStep);
+    int lastLine = 0;
+    for (int n = 1; n <= 4; ++n)
+        if (f.qoKind == kProblem && qo_answer[n]->Visible()) lastLine = n;
+    PlaceAnswers(Panel_Text_QO, Panel_answer_QO, qo_right_answer, lastLine, TabSheet2->Height());
 }
 
 void TMainFormEXO::CheckQO() {

@@ -1,8 +1,9 @@
 #pragma once
 // Pieces shared by the exercise pages of the player: their panel colour, the hidden
-// pictures a page keeps to copy from, the verdict banner and the place of the panel
-// under a statement that wraps.
+// pictures a page keeps to copy from, the verdict banner, the place of the panel
+// under a statement that wraps and the note of a corrected text clear of its words.
 #include <array>
+#include <vector>
 
 #include "platform/Forms.h"
 
@@ -17,6 +18,10 @@ TImage* HiddenPicture(TControl* parent, const AnsiString& name, int left, int to
 TImage* VerdictPicture(TPanel* panel, const AnsiString& name, int top, int height);
 // The panel starts 27 pixels under the statement, whose height follows its text.
 void PlaceBelowStatement(TControl* panel, const TLabel* statement);
+// The note of a corrected text (what its colours mean) stands at `top` of the page, or
+// lower, just under the lowest word of the text panel when the text reaches that far;
+// the page shows around its card.
+void PlaceColourNote(TImage* note, const TControl* panel, const std::vector<TLabel*>& words, int top);
 
 // The number n of the numbered pair of components (a[n], b[n]) that `sender` is, 0
 // when it is none of them (index 0 of such arrays stays null).

@@ -244,6 +244,44 @@ TEST_F(ChoicePagesTest, ShortAnswerLenientComparisonThroughTheCheck) {
     }
 }
 
+TEST_F(ChoicePagesTest, ShortAnswerProblemShowsEveryExpectedAnswerOnThePage) {
+    // Whether the whole of w shows: inside each of its parents up to the page.
+    const QWidget* page = player->TabSheet2;
+    auto wholly = [&](const QWidget* w) {
+        const QRect r(w->mapTo(page, QPoint()), w->size());
+        for (const QWidget* p = w->parentWidget(); p != page; p = p->parentWidget())
+            if (!QRect(p->mapTo(page, QPoint()), p->size()).contains(r)) return false;
+        return page->rect().contains(r);
+    };
+    const char* const word = "Un libraire reçoit six cartons de vingt-quatre livres ";
+    std::string five;
+    for (int i = 0; i < 6; ++i) five += word;
+    const struct { std::string statement; int lines; bool below; } cases[] = {
+        {"Le libraire.", 1, true},
+        {"Un libraire reçoit 6 cartons de 24 livres pour la rentrée. Il en vend 58 le lundi, 20 le "
+         "mardi et range le reste. Combien en a-t-il reçu, vendu, et combien en reste-t-il ?", 3, false},
+        {five + "?", 5, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lines);
+        ShowQO("[1] /#" + c.statement + "#/ /#Reçus :#/ /#Lundi :#/ /#Mardi :#/ /#Restants :#/ /#144#/ /#58#/ /#20#/ /#66#/");
+        ASSERT_EQ(player->qo_statement->Height() / 37, c.lines);
+        Type(1, "144");
+        PointsOf(&TMainFormEXO::CheckQO);
+        for (int n = 1; n <= 4; ++n) {
+            EXPECT_TRUE(player->qo_right_answer[n]->isVisible()) << n;
+            EXPECT_TRUE(wholly(player->qo_right_answer[n])) << n;
+            // Nor do they hide a box or its mark.
+            for (QWidget* w : std::initializer_list<QWidget*>{player->qo_answer[n], player->qo_img_rep[n]})
+                EXPECT_FALSE(w->geometry().intersects(player->Panel_answer_QO->geometry())) << n;
+        }
+        EXPECT_TRUE(wholly(player->Label_title_answer_QO) && BravoSeen() && wholly(player->Bravo_qo));
+        // Under a short statement they stand where they always did, under the boxes.
+        const QRect line3 = player->qo_right_answer[3]->geometry();
+        EXPECT_EQ(line3.topLeft() == QPoint(77, 504) && player->Panel_answer_QO->Top() == 288, c.below);
+    }
+}
+
 TEST_F(ChoicePagesTest, ShortAnswerVerifierMarksOnlyAndTheBravoBlinks) {
     ShowQO(kTwelve);
     Type(1, "12");

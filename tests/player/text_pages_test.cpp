@@ -349,6 +349,36 @@ TEST_F(TextPagesTest, BankTextsCheckedThenCorrected) {
     EXPECT_EQ(Colours(Gaps()), Texts({"green", "red"}));
 }
 
+TEST_F(TextPagesTest, TheNoteOfABankTextCorrectedLeavesItsWordsInSight) {
+    const std::string three = "Complète avec a, à ou as. Lis bien chaque phrase avant de choisir le mot qui convient, "
+                              "clique sur le trou, puis choisis le mot dans la banque au-dessus du texte.";
+    std::string lines;
+    for (int i = 0; i < 7; ++i) lines += "\nUne ligne de plus.";
+    const struct { std::string statement; int lines; std::string more; bool stored; } cases[] = {
+        {"Complète.", 1, lines, true},
+        {three, 3, "", true},      // the text ends high enough
+        {three, 3, lines, false},  // the text reaches the note's place
+    };
+    TImage* note = player->QTRCInfoNote;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lines);
+        ShowQTRC("/#" + c.statement + "#/ /#Lucas {...} un vélo.\nIl va {...} l'école." + c.more +
+                 "#/ /#a#/ /#à#/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /#2#/");
+        ASSERT_EQ(player->qtrc_statement->Height() / 37, c.lines);
+        PointsOf(&TMainFormEXO::CheckQTRC);
+        ASSERT_TRUE(note->isVisible());
+        EXPECT_EQ(note->Top() == 508, c.stored);
+        for (TLabel* word : Labels(player->Panel_Text_QTRC))
+            EXPECT_FALSE(note->geometry().intersects(QRect(word->mapTo(player->TabSheet6, QPoint()), word->size())))
+                << AnsiToUtf8(word->Caption());
+        // Around its card the page shows through: the picture's corner looks as without it.
+        const QPoint corner = note->geometry().topLeft() + QPoint(note->DestRect().Left + 1, note->DestRect().Top + 1);
+        const QColor with = player->TabSheet6->grab().toImage().pixelColor(corner);
+        note->Hide();
+        EXPECT_EQ(player->TabSheet6->grab().toImage().pixelColor(corner), with);
+    }
+}
+
 TEST_F(TextPagesTest, WordsPickedCheckedThenCorrected) {
     // Running numbers for the words not to find, blanks after a marked word included.
     ShowQMR("/#S#/ /#Le {chat bleu} {dort}.#/");
