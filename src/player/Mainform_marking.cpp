@@ -8,6 +8,7 @@
 #include "platform/DateTime.h"
 #include "platform/Dialogs.h"
 #include "player/Marking.h"
+#include "player/PageParts.h"
 #include "player/TraceLog.h"
 #include "ui/Artwork.h"
 
@@ -174,10 +175,10 @@ void TMainFormEXO::BuildMarkingPictures() {
         {&QTRCverdict, TabSheet6, "QTRCverdict", 556, std::max(41, bannerHeight), nullptr},
         {&QMRverdict, TabSheet7, "QMRverdict", 556, std::max(41, bannerHeight), nullptr},
         {&QMTverdict, TabSheet8, "QMTverdict", 556, std::max(41, bannerHeight), nullptr},
-        {&QTROInfoNote, TabSheet5, "QTROInfoNote", 508, 44, "info_mots"},
-        {&QTRCInfoNote, TabSheet6, "QTRCInfoNote", 508, 44, "info_mots"},
-        {&QMRInfoNote, TabSheet7, "QMRInfoNote", 508, 44, "info_mots_choisis"},
-        {&QMTInfoNote, TabSheet8, "QMTInfoNote", 508, 44, "info_mots"},
+        {&QTROInfoNote, TabSheet5, "QTROInfoNote", kColourNoteTop, 44, "info_mots"},
+        {&QTRCInfoNote, TabSheet6, "QTRCInfoNote", kColourNoteTop, 44, "info_mots"},
+        {&QMRInfoNote, TabSheet7, "QMRInfoNote", kColourNoteTop, 44, "info_mots_choisis"},
+        {&QMTInfoNote, TabSheet8, "QMTInfoNote", kColourNoteTop, 44, "info_mots"},
     };
     for (const auto& p : places) {
         auto* image = new TImage(p.page, p.name);

@@ -18,8 +18,6 @@ constexpr TColor kWordColour = 0xFF0000;
 constexpr TColor kWordHover = 0x800080;    // purple
 const char* const kSlotArt = "banque_case_1";
 const char* const kSlotHoverArt = "banque_case_2";
-// Where the note of the correction stands under a short statement.
-constexpr int kColourNoteTop = 508;
 const char* const kCoverTip =
     "Cet élément a déjà été utilisé et ne peut l'être qu'une seule fois. Clique dessus pour le récupérer";
 
@@ -220,7 +218,5 @@ void TMainFormEXO::CheckQTRC() {
         const AnsiString word = slot > 0 ? Shape_QTRC_WW[slot]->Caption() : AnsiString();
         return WordVerdict{state.Right(), !word.empty(), word};
     });
-    // A long statement brings the text down to it.
-    PlaceColourNote(QTRCInfoNote, Panel_Text_QTRC, WordLabels(Panel_Text_QTRC), kColourNoteTop);
     ClearGapSelectionQTRC();
 }

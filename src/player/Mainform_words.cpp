@@ -4,6 +4,7 @@
 #include "player/Mainform_exo.h"
 
 #include "home/Intro.h"
+#include "player/PageParts.h"
 #include "ui/ScreenParts.h"
 
 namespace {
@@ -217,6 +218,8 @@ void TMainFormEXO::CheckTextAnswers(TPanel* panel, TShape* frame, TImage* info,
         }
         frame->Hide();
         ReflowWordLabels(panel);
+        // A long statement brings the text down to the note: it goes under the words.
+        PlaceColourNote(info, panel, WordLabels(panel));
         // A text without any answer to check gives no points.
         if (ExoChecked != 0 || total == 0) return;
         ExoMark += TextPoints(right, total);

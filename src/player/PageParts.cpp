@@ -26,7 +26,8 @@ void PlaceBelowStatement(TControl* panel, const TLabel* statement) {
     panel->SetTop(statement->Top() + statement->Height() + 27);
 }
 
-void PlaceColourNote(TImage* note, const TControl* panel, const std::vector<TLabel*>& words, int top) {
+void PlaceColourNote(TImage* note, const TControl* panel, const std::vector<TLabel*>& words) {
+    int top = kColourNoteTop;
     for (const TLabel* word : words) top = std::max(top, panel->Top() + word->Top() + word->Height());
     note->SetTop(top);
     note->SetTransparent(true);

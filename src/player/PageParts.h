@@ -18,10 +18,11 @@ TImage* HiddenPicture(TControl* parent, const AnsiString& name, int left, int to
 TImage* VerdictPicture(TPanel* panel, const AnsiString& name, int top, int height);
 // The panel starts 27 pixels under the statement, whose height follows its text.
 void PlaceBelowStatement(TControl* panel, const TLabel* statement);
-// The note of a corrected text (what its colours mean) stands at `top` of the page, or
-// lower, just under the lowest word of the text panel when the text reaches that far;
-// the page shows around its card.
-void PlaceColourNote(TImage* note, const TControl* panel, const std::vector<TLabel*>& words, int top);
+// The note of a corrected text (what its colours mean) stands at kColourNoteTop of the
+// page, or lower, just under the lowest word of the text panel when the text reaches
+// that far; the page shows around its card.
+constexpr int kColourNoteTop = 508;
+void PlaceColourNote(TImage* note, const TControl* panel, const std::vector<TLabel*>& words);
 
 // The number n of the numbered pair of components (a[n], b[n]) that `sender` is, 0
 // when it is none of them (index 0 of such arrays stays null).

@@ -3,6 +3,7 @@
 // read back from the text panels, the wrap and the reflow, the hover frame, answering
 // through the input box, the bank and picking, the checks as VERIFIER and CORRIGER run
 // them (the marks of a whole chapter: marking_test), and a long walk through texts.
+#include <functional>
 #include <QPointer>
 
 #include "Samples.h"
@@ -349,33 +350,61 @@ TEST_F(TextPagesTest, BankTextsCheckedThenCorrected) {
     EXPECT_EQ(Colours(Gaps()), Texts({"green", "red"}));
 }
 
-TEST_F(TextPagesTest, TheNoteOfABankTextCorrectedLeavesItsWordsInSight) {
+TEST_F(TextPagesTest, TheNoteOfACorrectedTextLeavesItsWordsInSight) {
     const std::string three = "Complète avec a, à ou as. Lis bien chaque phrase avant de choisir le mot qui convient, "
                               "clique sur le trou, puis choisis le mot dans la banque au-dessus du texte.";
-    std::string lines;
-    for (int i = 0; i < 7; ++i) lines += "\nUne ligne de plus.";
-    const struct { std::string statement; int lines; std::string more; bool stored; } cases[] = {
-        {"Complète.", 1, lines, true},
-        {three, 3, "", true},      // the text ends high enough
-        {three, 3, lines, false},  // the text reaches the note's place
+    const auto lines = [](int n) {
+        std::string more;
+        for (int i = 0; i < n; ++i) more += "\nUne ligne de plus.";
+        return more;
     };
-    TImage* note = player->QTRCInfoNote;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.lines);
-        ShowQTRC("/#" + c.statement + "#/ /#Lucas {...} un vélo.\nIl va {...} l'école." + c.more +
-                 "#/ /#a#/ /#à#/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /#2#/");
-        ASSERT_EQ(player->qtrc_statement->Height() / 37, c.lines);
-        PointsOf(&TMainFormEXO::CheckQTRC);
-        ASSERT_TRUE(note->isVisible());
-        EXPECT_EQ(note->Top() == 508, c.stored);
-        for (TLabel* word : Labels(player->Panel_Text_QTRC))
-            EXPECT_FALSE(note->geometry().intersects(QRect(word->mapTo(player->TabSheet6, QPoint()), word->size())))
-                << AnsiToUtf8(word->Caption());
-        // Around its card the page shows through: the picture's corner looks as without it.
-        const QPoint corner = note->geometry().topLeft() + QPoint(note->DestRect().Left + 1, note->DestRect().Top + 1);
-        const QColor with = player->TabSheet6->grab().toImage().pixelColor(corner);
-        note->Hide();
-        EXPECT_EQ(player->TabSheet6->grab().toImage().pixelColor(corner), with);
+    const struct { std::string statement; int lines; int more; bool stored; } cases[] = {
+        {"Complète.", 1, 7, true},
+        {three, 3, 0, true},              // the text ends high enough
+        {three + " " + three, 5, 9, false},  // the text reaches the note's place
+    };
+    // Every text page: its text with two answers, then what follows the text.
+    const struct {
+        std::function<void(const std::string&)> show;
+        void (TMainFormEXO::*check)();
+        const char* gaps[2];
+        const char* after;
+        TImage* note;
+        TLabel* statement;
+        TPanel* panel;
+        TTabSheet* page;
+    } pages[] = {
+        {[this](const std::string& t) { ShowQTRC(t); }, &TMainFormEXO::CheckQTRC, {"{...}", "{...}"},
+         " /#a#/ /#à#/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /#2#/", player->QTRCInfoNote, player->qtrc_statement,
+         player->Panel_Text_QTRC, player->TabSheet6},
+        {[this](const std::string& t) { ShowQTRO(t); }, &TMainFormEXO::CheckQTRO, {"{...}", "{...}"}, " /#a#/ /#à#/",
+         player->QTROInfoNote, player->qtro_statement, player->Panel_Text_QTRO, player->TabSheet5},
+        {[this](const std::string& t) { ShowQMT(t); }, &TMainFormEXO::CheckQMT, {"{a}", "{à}"}, " /#a#/ /#à#/", player->QMTInfoNote,
+         player->qmt_statement, player->Panel_Text_QMT, player->TabSheet8},
+        {[this](const std::string& t) { ShowQMR(t); }, &TMainFormEXO::CheckQMR, {"{a}", "{à}"}, "", player->QMRInfoNote,
+         player->qmr_statement, player->Panel_Text_QMR, player->TabSheet7},
+    };
+    for (const auto& page : pages) {
+        SCOPED_TRACE(page.note->Name());
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.lines);
+            page.show("/#" + c.statement + "#/ /#Lucas " + page.gaps[0] + " un vélo.\nIl va " +
+                               page.gaps[1] + " l'école." + (c.more ? lines(c.more) : "") + "#/" + page.after);
+            ASSERT_EQ(page.statement->Height() / 37, c.lines);
+            PointsOf(page.check);
+            ASSERT_TRUE(page.note->isVisible());
+            EXPECT_EQ(page.note->Top() == 508, c.stored);
+            for (TLabel* word : Labels(page.panel))
+                EXPECT_FALSE(
+                    page.note->geometry().intersects(QRect(word->mapTo(page.page, QPoint()), word->size())))
+                    << AnsiToUtf8(word->Caption());
+            // Around its card the page shows through: the picture's corner looks as without it.
+            const QPoint corner =
+                page.note->geometry().topLeft() + QPoint(page.note->DestRect().Left + 1, page.note->DestRect().Top + 1);
+            const QColor with = page.page->grab().toImage().pixelColor(corner);
+            page.note->Hide();
+            EXPECT_EQ(page.page->grab().toImage().pixelColor(corner), with);
+        }
     }
 }
 
