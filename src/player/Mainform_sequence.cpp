@@ -96,7 +96,6 @@ void FollowPage(TMainFormEXO& f) {
 // that could not be shown can be neither, and the page says so, whatever its kind.
 void SettleLoad(TMainFormEXO& f, bool shown) {
     f.ExoUnshown = !shown;
-    f.watch_panel->SetVisible(shown);
     f.LabelVerification->SetEnabled(shown);
     f.LabelCorriger->SetEnabled(shown);
     if (!shown) {
