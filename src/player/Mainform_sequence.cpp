@@ -96,9 +96,6 @@ void FollowPage(TMainFormEXO& f) {
 // that could not be shown can be neither, and the page says so, whatever its kind.
 void SettleLoad(TMainFormEXO& f, bool shown) {
     f.ExoUnshown = !shown;
-    f.watch_panel->SetVisible(shown);
-    f.LabelVerification->SetEnabled(shown);
-    f.LabelCorriger->SetEnabled(shown);
     if (!shown) {
         // Nothing of another exercise stays in view under its counter.
         f.HideExercisePictures();
@@ -106,20 +103,42 @@ void SettleLoad(TMainFormEXO& f, bool shown) {
         if (!IsExercisePage(f.ExoPageControl->ActivePageIndex()))
             f.ExoPageControl->SetActivePageIndex(IsExercisePage(f.CurrentExoPage) ? f.CurrentExoPage : 0);
     }
+    // After the page: leaving the table of contents gives back the commands it set aside.
+    f.LabelVerification->SetEnabled(shown);
+    f.LabelCorriger->SetEnabled(shown);
     f.CurrentExoPage = f.ExoPageControl->ActivePageIndex();
     FollowPage(f);
 }
 
-// Tells FollowPage whenever a page is shown or hidden, whoever changes pages.
+// Tells FollowPage whenever a page is shown or hidden, whoever changes pages. And from
+// the table of contents until an exercise page is back there is nothing to check (the
+// help page opened from the contents included): VERIFIER and CORRIGER are set aside
+// meanwhile, and get back their state with the exercise.
 class PageWatch : public QObject {
 public:
     explicit PageWatch(TMainFormEXO& f) : QObject(&f), f_(f) {}
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent) FollowPage(f_);
+        if (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent) {
+            FollowPage(f_);
+            FollowContents();
+        }
         return false;
     }
 private:
+    void FollowContents() {
+        const int page = f_.ExoPageControl->ActivePageIndex();
+        const bool setAside = setAside_ ? !IsExercisePage(page) : page == kIndexPage;
+        if (setAside == setAside_) return;
+        setAside_ = setAside;
+        TLabel* const commands[] = {f_.LabelVerification, f_.LabelCorriger};
+        for (int i = 0; i < 2; ++i) {
+            if (setAside) enabledBefore_[i] = commands[i]->Enabled();
+            commands[i]->SetEnabled(!setAside && enabledBefore_[i]);
+        }
+    }
     TMainFormEXO& f_;
+    bool setAside_ = false;
+    bool enabledBefore_[2] = {};
 };
 
 // What the previous exercise left on the pages: mark, animation, verdicts (its

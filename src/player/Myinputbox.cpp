@@ -180,7 +180,12 @@ void TEnterText::FormShow(TObject*) {
     KeepOnScreen();
     // The first key typed or pressed replaces the word's text.
     InputText->SelectAll();
-    if (InputText->Visible()) InputText->SetFocus();
+    // The keyboard goes where the window hands it: to the edit when it is shown, else to
+    // the box itself, whose keys press the keypad (a hidden edit would swallow them).
+    if (InputText->Visible())
+        InputText->SetFocus();
+    else
+        setFocus(Qt::OtherFocusReason);
 }
 
 void TEnterText::KeepOnScreen() {

@@ -1,11 +1,12 @@
 // The input box driven as the gap handlers drive it: its three layouts, the keypad and
-// its one-key entry, the typing limit, VALIDER, ANNULER, EFFACER, Enter and Escape
-// and the hover twins.
+// its one-key entry, the typing limit, VALIDER, ANNULER, EFFACER, Enter and Escape,
+// the keyboard's way to the keypad whatever the entry before left, and the hover twins.
 #include <functional>
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QWindow>
 
 #include "ScreenFixture.h"
 #include "home/Intro.h"
@@ -39,12 +40,18 @@ protected:
         return [keys] { for (TLabel* k : keys) SendClick(k); };
     }
     QLineEdit* Line() const { return box->InputText->findChild<QLineEdit*>(); }
-    static void Key(QWidget* target, int key, const char* text) {
+    static void Key(QObject* target, int key, const char* text) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString::fromUtf8(text));
         QApplication::sendEvent(target, &press);
     }
     void Type(const char* chars) {
         for (const char* c = chars; *c; ++c) Key(Line(), 0, std::string(1, *c).c_str());
+    }
+    // A key typed on the keyboard: the box's window hands it to the widget that holds
+    // the focus, as it does with the window system's keys.
+    void TypeOnKeyboard(int key, const char* text) {
+        ASSERT_NE(box->windowHandle(), nullptr);
+        Key(box->windowHandle(), key, text);
     }
 
     TEnterText* box = nullptr;
@@ -124,6 +131,35 @@ TEST_F(InputBoxTest, KeysTypingValiderAnnulerEnterAndEscape) {
     }
     const AnsiString noAnswer = Ansi("Aucune proposition de réponse.");
     EXPECT_EQ(messages, std::vector<AnsiString>({noAnswer, noAnswer}));
+}
+
+// Whatever the entry before it left in the box, the keyboard's digit in a keypad-only
+// box presses its key: it ends the entry with that digit alone.
+TEST_F(InputBoxTest, AfterATextRowEntryTheKeyboardPressesTheKeypad) {
+    const struct { const char* name; int key; const char* text; const char* result; } before[] = {
+        {"typed, then Enter", Qt::Key_Return, "\r", "c"},
+        {"typed, then Escape", Qt::Key_Escape, "\x1b", "{...}"},
+    };
+    for (const auto& b : before) {
+        SCOPED_TRACE(b.name);
+        EXPECT_EQ(Enter("#solution=chat#0", "{...}", [&] {
+            TypeOnKeyboard(Qt::Key_C, "c");
+            TypeOnKeyboard(b.key, b.text);
+        }), b.result);
+        bool ended = false;
+        const AnsiString result = Enter("#solution=7#0", "{...}", [&] {
+            TypeOnKeyboard(Qt::Key_Plus, "+");
+            TypeOnKeyboard(Qt::Key_5, "5");
+            ended = !box->Visible();
+        });
+        EXPECT_TRUE(ended);
+        EXPECT_EQ(result, "+5");
+        // The next text row has the keyboard again.
+        EXPECT_EQ(Enter("#solution=12#0", "{...}", [&] {
+            TypeOnKeyboard(Qt::Key_4, "4");
+            TypeOnKeyboard(Qt::Key_Return, "\r");
+        }), "4");
+    }
 }
 
 // A key shows its twin while hovered; closing while it is hovered puts its face back.

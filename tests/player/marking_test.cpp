@@ -1,6 +1,6 @@
 // VERIFIER and CORRIGER on every kind of page, played with the mouse through a real
-// chapter: the mark, its badge, the trace record written once and the done flag; and
-// results that wait for a locked trace.
+// chapter: the mark, its badge, the trace record written once and the done flag;
+// results that wait for a locked trace; and both put aside while the contents are shown.
 // With PLAYER_SCREENSHOT_DIR set, each page is saved after VERIFIER and after CORRIGER.
 #include <functional>
 
@@ -161,4 +161,64 @@ TEST_F(MarkingTest, ResultsWaitForALockedTrace) {
                             Ansi("Attention : un résultat n'a pas pu être enregistré dans l'historique.")}));
     again.Release();
     EXPECT_EQ(TraceRows().size(), 2u);
+}
+
+// The table of contents in front of an exercise, however it came (SOMMAIRE, once or
+// twice, or no exercise before the first), and the help opened from it: VERIFIER and
+// CORRIGER do nothing there, and the way back gives them as they were, the attempt with
+// them. Shown again on the contents, the player has nothing to check on its help page.
+TEST_F(MarkingTest, NothingIsCheckedOrTracedWhileTheContentsAreShown) {
+    SetExercises({Exo("N1", 1, "1", kTwoCorrect)});
+    const struct { const char* name; std::function<void()> before; bool enabled; const char* mark; } states[] = {
+        {"answered", [] {}, true, "10"},
+        {"verified", [&] { Verify(); }, true, "9"},
+        {"corrected", [&] { Correct(); }, false, nullptr},
+    };
+    const struct { const char* name; std::function<void()> show, back; } routes[] = {
+        {"SOMMAIRE", [&] { SendClick(player->label_sommaire); }, [&] { SendClick(player->label_close_sommaire); }},
+        {"SOMMAIRE twice", [&] { for (int i = 0; i < 2; ++i) SendClick(player->label_sommaire); },
+         [&] { SendClick(player->label_close_sommaire); }},
+        {"none before", [&] { SendClick(player->label_previous); }, [&] { player->label_close_sommaireClick(); }},
+        {"SOMMAIRE, then the help", [&] {
+             SendClick(player->label_sommaire);
+             SendClick(player->LabelExoHelpButton);
+         }, [&] { SendClick(player->Label_Close_Aide); }},
+    };
+    for (const auto& s : states)
+        for (const auto& r : routes) {
+            SCOPED_TRACE(std::string(s.name) + ", " + r.name);
+            ClearTable(data->TraceDb(), "TraceExo");
+            ExecSql(data->ExosDb(), "UPDATE exos_math_cm1 SET resoluEXO = 0");
+            OpenChapter();
+            Tick({2, 4});
+            s.before();
+            const size_t traced = TraceRows().size();
+            const std::string done = DoneFlags();
+            r.show();
+            ASSERT_GE(ActivePage(), 8);
+            EXPECT_FALSE(player->LabelVerification->Enabled() || player->LabelCorriger->Enabled());
+            Correct();
+            Verify();
+            Verify();
+            player->LabelCorrigerClick();
+            player->LabelVerificationClick();
+            EXPECT_EQ(TraceRows().size(), traced);
+            EXPECT_EQ(DoneFlags(), done);
+            r.back();
+            ASSERT_EQ(ActivePage(), 0);
+            EXPECT_EQ(player->LabelVerification->Enabled(), s.enabled);
+            EXPECT_EQ(player->LabelCorriger->Enabled(), s.enabled);
+            if (s.mark) {
+                Correct();
+                EXPECT_EQ(Traced("ExoNote"), std::vector<std::string>{s.mark});
+                EXPECT_EQ(DoneFlags(), "1");
+            }
+            player->Close();
+        }
+    OpenChapter();
+    SendClick(player->label_sommaire);
+    player->Close();
+    player->ShowForm();
+    SendClick(player->LabelExoHelpButton);
+    EXPECT_FALSE(player->LabelVerification->Enabled() || player->LabelCorriger->Enabled());
 }

@@ -1,5 +1,6 @@
 // The clock of the command column and the watch under the pages, driven by the
-// player's timer with the clock set by the test (the hands' end points: page_rules_test).
+// player's timer with the clock set by the test (the hands' end points: page_rules_test),
+// and the watch kept as chosen whatever the page shows.
 #include "ChapterFixture.h"
 
 namespace {
@@ -70,4 +71,31 @@ TEST_F(WatchTest, FacesAreChosenHiddenAndShownAgain) {
     EXPECT_TRUE(HandNear(50, 70));
     SendClick(player->Image17);
     EXPECT_TRUE(face(player->watch_empty_1));
+}
+
+// The word that an exercise cannot be shown leaves the watch as the learner chose it:
+// shown with its face, or hidden, the three choices there to bring it back.
+TEST_F(WatchTest, AnExerciseThatCannotBeShownLeavesTheWatchAsChosen) {
+    SetExercises(TrueFalseChapter(3));
+    ExecSql(data->ExosDb(), "UPDATE exos_math_cm1 SET typeEXO = 9 WHERE numEXO = '102'");
+    const struct { const char* choice; TImage* TMainFormEXO::*image; bool shown; int face; } cases[] = {
+        {"face 1", &TMainFormEXO::Image17, true, 1},
+        {"face 2", &TMainFormEXO::Image18, true, 2},
+        {"hidden", &TMainFormEXO::Image19, false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.choice);
+        OpenChapter();
+        SendClick(player->*c.image);
+        player->GoToExercise(2);
+        ASSERT_TRUE(player->ExoNotShown->isVisible());
+        EXPECT_EQ(player->watch->isVisible(), c.shown);
+        EXPECT_EQ(player->WatchFace, c.face);
+        for (TImage* choice : {player->Image17, player->Image18, player->Image19}) EXPECT_TRUE(choice->isVisible());
+        // Still so on the next exercise shown.
+        Next();
+        ASSERT_FALSE(player->ExoNotShown->isVisible());
+        EXPECT_EQ(player->watch->isVisible(), c.shown);
+        player->Close();
+    }
 }
