@@ -1,6 +1,9 @@
 // The numbers game "LE COMPTE EST BON": its board, the draw, composing an expression
 // from the number and operator tiles, the check, the solution, the bounds and the rules.
+#include <cmath>
+
 #include <QFontMetrics>
+#include <QPainter>
 
 #include "games/CompteRules.h"
 #include "games/ExpressionEvaluator.h"
@@ -11,6 +14,7 @@
 #include "platform/DateTime.h"
 #include "platform/Dialogs.h"
 #include "player/Mainform_exo.h"
+#include "ui/ArtParts.h"
 #include "ui/Artwork.h"
 #include "ui/ScreenParts.h"
 
@@ -52,11 +56,35 @@ TGroupBox* GroupBox(TControl* parent, const char* name, const char* caption, int
     return box;
 }
 
+// The picture of a tile, centred in the tile's well: a number too wide for the well
+// (a negative one, three digits or more) is drawn shrunk into it, never over the rim.
+class TTilePicture : public TImage {
+public:
+    using TImage::TImage;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (Picture().Empty()) return;
+        const QImage& image = Picture().Image();
+        // Clear of the well's edge and rounded corners.
+        const QRectF room = art::TileWell(size()).adjusted(2, 1, -2, -1);
+        QSizeF shown = image.size();
+        if (shown.width() > room.width() || shown.height() > room.height())
+            shown.scale(room.size(), Qt::KeepAspectRatio);
+        QPainter p(this);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QPointF corner(std::floor((width() - shown.width()) / 2), std::floor((height() - shown.height()) / 2));
+        p.drawImage(QRectF(corner, shown), image);
+    }
+};
+
 // A picture the size of a tile over its background `art`: tiles and slots show the
 // background while they hold nothing.
 TImage* Tile(TControl* parent, const AnsiString& name, const char* art, int left, int top, int width = kTile) {
     MakePicture(parent, "fond_" + name, art, left, top, width, kTile);
-    return CentredPicture(parent, name, left, top, width, kTile);
+    TImage* tile = new TTilePicture(parent, name);
+    tile->SetBounds(left, top, width, kTile);
+    return tile;
 }
 
 TEdit* BoundField(TControl* parent, const char* name, const char* text, int left, int top) {
