@@ -21,6 +21,8 @@
 namespace {
 
 const char* const kGameName = "LE COMPTE EST BON";
+// Said on the verdict line when the numbers drawn give no target.
+const char* const kNoTarget = "Pas de compte: nouveau tirage ou autres bornes!";
 constexpr TColor kCaptionColour = 0xD8F6FF;     // cream on the screen's colour
 constexpr TColor kBoundColour = 6855555;
 constexpr TColor kRulesColour = 12444091;
@@ -157,6 +159,7 @@ void TJeu::BuildCompteBoard() {
     EFFACERSolution->OnClick = [this](TObject* s) { EFFACERSolutionClick(s); };
 
     verdict = CentredPicture(board, "verdict", 124, 508, 921, 57);
+    verdict->SetProportional(true);    // a long text shrinks rather than lose its ends
 
     Panel6 = MakePanel(board, "Panel6", 40, 598, 1090, 60, kScreenColor);
     const struct {
@@ -192,8 +195,10 @@ void TJeu::BuildCompteRules() {
 }
 
 void TJeu::ResetCompteBoard() {
-    // The target and the numbers go with their pictures: nothing stale stays on show.
+    // The target, the numbers and the solution go with their pictures: nothing of an
+    // earlier draw stays on show or can be shown.
     compte->SetHint("");
+    verdict->SetHint("");
     compte->Picture().Clear();
     for (TImage* v : Numbers) {
         v->SetHint("");
@@ -228,6 +233,7 @@ void TJeu::NOUVEAUTirageClick(TObject*) {
             verdict->SetHint(expression);
             StartForm->RenderGlyphText(IntToStr(target), compte);
         }
+        SayWhenNoTarget();
         StartGameAttempt(kGameName);
     });
 }
@@ -246,10 +252,16 @@ void TJeu::UNSYMBOLE(TObject* Sender) {
         if (v == token) v->Picture().Clear();
 }
 
+void TJeu::SayWhenNoTarget() {
+    if (Trim(compte->Hint()).empty() && !Trim(Numbers[0]->Hint()).empty())
+        StartForm->RenderGlyphText(kNoTarget, verdict);
+}
+
 void TJeu::EFFACERSolutionClick(TObject*) {
     EmptySlots();
     for (TImage* v : Numbers)
         if (!Trim(v->Hint()).empty()) StartForm->RenderGlyphText(v->Hint(), v);
+    SayWhenNoTarget();
 }
 
 void TJeu::VERIFIERCompteClick(TObject*) {
@@ -267,7 +279,8 @@ void TJeu::VERIFIERCompteClick(TObject*) {
 
 void TJeu::SOLUTIONCompteClick(TObject*) {
     Guarded([&] {
-        if (Trim(Numbers[0]->Hint()).empty()) return;
+        // Only the solution of the draw on show: a draw without a target has none.
+        if (Trim(verdict->Hint()).empty()) return;
         StartForm->RenderGlyphText(verdict->Hint(), verdict);
         MainFormEXO->ExoEndTime = DateTimeText(Now());
         WriteGameRecord(0, 1, kGameName);

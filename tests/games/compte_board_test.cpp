@@ -1,6 +1,6 @@
 // The numbers board: draws within the bounds, tokens in the slots, the three verdicts
-// and the trace records, the solution, wide numbers inside their tiles, the bound
-// fields and the rules panel.
+// and the trace records, the solution, draws that give no target, wide numbers inside
+// their tiles, the bound fields and the rules panel.
 #include <algorithm>
 
 #include "GamesFixture.h"
@@ -9,6 +9,8 @@
 namespace {
 
 using Texts = std::vector<std::string>;
+
+const char* const kNoTarget = "Pas de compte: nouveau tirage ou autres bornes!";
 
 // Bounds 2 and 20, three numbers from the bounds (12, 7, 3) and the small 4: the
 // generator then takes them in order and gives 12*7 - 3*4 = 72.
@@ -179,6 +181,52 @@ TEST_F(CompteTest, RulesPanelCoversTheCommandsUntilClosed) {
     EXPECT_TRUE(games->COMPTEHELP->isAncestorOf(ClickAt(games, verifier.x(), verifier.y())));
     SendClick(games->HideHelpCompte);
     EXPECT_EQ(ClickAt(games, verifier.x(), verifier.y()), games->VERIFIERCompte);
+}
+
+TEST_F(CompteTest, DrawsWithoutATargetSaySoAndForgetTheEarlierSolution) {
+    // Bounds whose numbers the generator cannot make a target of: negative numbers
+    // are read as a sign and a number.
+    const struct { const char *min, *max; std::deque<int> script; const char* numbers; } cases[] = {
+        {"-5", "0", {2, 1, 2, 3, 4, 0}, "-4;-3;-2;-1;-5;"},
+        {"-50", "-10", {2, 1, 2, 3, 4, 0}, "-49;-48;-47;-46;-50;"},
+        {"-2147483648", "2147483647", {0, 2147483646, 0, 0, 5}, "-2;-2147483648;-2147483648;7;;"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.min) + ".." + c.max);
+        DrawWithin("2", "20", kFourNumbers);
+        ASSERT_TRUE(Shows(games->compte, "72"));
+        DrawWithin(c.min, c.max, c.script);
+        EXPECT_EQ(Hints(games->Numbers), c.numbers);
+        EXPECT_TRUE(games->compte->Hint().empty() && games->compte->Picture().Empty());
+        EXPECT_TRUE(Shows(games->verdict, kNoTarget));
+        // Nothing to place, no solution to show or record, and the board still says why.
+        Place("1+2");
+        SendClick(games->SOLUTIONCompte);
+        SendClick(games->EFFACERSolution);
+        EXPECT_EQ(Hints(games->Slots), std::string(14, ';'));
+        EXPECT_TRUE(Shows(games->verdict, kNoTarget));
+        EXPECT_TRUE(TraceRows().empty());
+    }
+
+    // A draw of an earlier showing of the screen leaves no solution either.
+    DrawWithin("2", "20", kFourNumbers);
+    games->Close();
+    OpenGames();
+    games->Label17Click();
+    DrawWithin("-5", "0", {2, 1, 2, 3, 4, 0});
+    SendClick(games->SOLUTIONCompte);
+    EXPECT_TRUE(Shows(games->verdict, kNoTarget));
+    EXPECT_TRUE(TraceRows().empty());
+
+    // The next good draw plays as ever.
+    DrawWithin("2", "20", kFourNumbers);
+    EXPECT_TRUE(Shows(games->compte, "72") && games->verdict->Picture().Empty());
+    Place("1*2-3*4");
+    SendClick(games->VERIFIERCompte);
+    EXPECT_TRUE(Shows(games->verdict, "Le compte est bon, bravo!"));
+    SendClick(games->SOLUTIONCompte);
+    EXPECT_TRUE(Shows(games->verdict, "12*7 - 3*4"));
+    EXPECT_EQ(Traced("ExoNote"), Texts({"10", "0"}));
 }
 
 TEST_F(CompteTest, WideNumbersStayInsideTheirTiles) {
