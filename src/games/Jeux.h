@@ -68,7 +68,7 @@ public:
     std::array<TImage*, 14> Slots{};        // s1..s14, Hint: the placed token
     TLabel* EFFACERSolution = nullptr;      // "RECOMMENCER"
     TShape* Shape108 = nullptr;
-    TImage* verdict = nullptr;              // Hint: the solution of the last draw
+    TImage* verdict = nullptr;              // Hint: the solution of the draw on show
     TPanel* Panel6 = nullptr;               // command row
     TLabel *QUITTERCompte = nullptr, *AIDECompte = nullptr, *SOLUTIONCompte = nullptr,
            *VERIFIERCompte = nullptr, *NOUVEAUTirage = nullptr;
@@ -122,6 +122,8 @@ private:
     void BuildCompteRules();
     // Empties the slots and the verdict picture.
     void EmptySlots();
+    // Numbers drawn without a target: says so on the verdict line.
+    void SayWhenNoTarget();
     // Asks for a bound of the numbers board and keeps it when it is a plain integer.
     void AskBound(TEdit* field, const AnsiString& prompt);
 

@@ -1,6 +1,9 @@
 // The numbers game "LE COMPTE EST BON": its board, the draw, composing an expression
 // from the number and operator tiles, the check, the solution, the bounds and the rules.
+#include <cmath>
+
 #include <QFontMetrics>
+#include <QPainter>
 
 #include "games/CompteRules.h"
 #include "games/ExpressionEvaluator.h"
@@ -11,12 +14,15 @@
 #include "platform/DateTime.h"
 #include "platform/Dialogs.h"
 #include "player/Mainform_exo.h"
+#include "ui/ArtParts.h"
 #include "ui/Artwork.h"
 #include "ui/ScreenParts.h"
 
 namespace {
 
 const char* const kGameName = "LE COMPTE EST BON";
+// Said on the verdict line when the numbers drawn give no target.
+const char* const kNoTarget = "Pas de compte: nouveau tirage ou autres bornes!";
 constexpr TColor kCaptionColour = 0xD8F6FF;     // cream on the screen's colour
 constexpr TColor kBoundColour = 6855555;
 constexpr TColor kRulesColour = 12444091;
@@ -52,11 +58,35 @@ TGroupBox* GroupBox(TControl* parent, const char* name, const char* caption, int
     return box;
 }
 
+// The picture of a tile, centred in the tile's well: a number too wide for the well
+// (a negative one, three digits or more) is drawn shrunk into it, never over the rim.
+class TTilePicture : public TImage {
+public:
+    using TImage::TImage;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (Picture().Empty()) return;
+        const QImage& image = Picture().Image();
+        // Clear of the well's edge and rounded corners.
+        const QRectF room = art::TileWell(size()).adjusted(2, 1, -2, -1);
+        QSizeF shown = image.size();
+        if (shown.width() > room.width() || shown.height() > room.height())
+            shown.scale(room.size(), Qt::KeepAspectRatio);
+        QPainter p(this);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QPointF corner(std::floor((width() - shown.width()) / 2), std::floor((height() - shown.height()) / 2));
+        p.drawImage(QRectF(corner, shown), image);
+    }
+};
+
 // A picture the size of a tile over its background `art`: tiles and slots show the
 // background while they hold nothing.
 TImage* Tile(TControl* parent, const AnsiString& name, const char* art, int left, int top, int width = kTile) {
     MakePicture(parent, "fond_" + name, art, left, top, width, kTile);
-    return CentredPicture(parent, name, left, top, width, kTile);
+    TImage* tile = new TTilePicture(parent, name);
+    tile->SetBounds(left, top, width, kTile);
+    return tile;
 }
 
 TEdit* BoundField(TControl* parent, const char* name, const char* text, int left, int top) {
@@ -129,6 +159,7 @@ void TJeu::BuildCompteBoard() {
     EFFACERSolution->OnClick = [this](TObject* s) { EFFACERSolutionClick(s); };
 
     verdict = CentredPicture(board, "verdict", 124, 508, 921, 57);
+    verdict->SetProportional(true);    // a long text shrinks rather than lose its ends
 
     Panel6 = MakePanel(board, "Panel6", 40, 598, 1090, 60, kScreenColor);
     const struct {
@@ -164,8 +195,10 @@ void TJeu::BuildCompteRules() {
 }
 
 void TJeu::ResetCompteBoard() {
-    // The target and the numbers go with their pictures: nothing stale stays on show.
+    // The target, the numbers and the solution go with their pictures: nothing of an
+    // earlier draw stays on show or can be shown.
     compte->SetHint("");
+    verdict->SetHint("");
     compte->Picture().Clear();
     for (TImage* v : Numbers) {
         v->SetHint("");
@@ -200,6 +233,7 @@ void TJeu::NOUVEAUTirageClick(TObject*) {
             verdict->SetHint(expression);
             StartForm->RenderGlyphText(IntToStr(target), compte);
         }
+        SayWhenNoTarget();
         StartGameAttempt(kGameName);
     });
 }
@@ -218,10 +252,16 @@ void TJeu::UNSYMBOLE(TObject* Sender) {
         if (v == token) v->Picture().Clear();
 }
 
+void TJeu::SayWhenNoTarget() {
+    if (Trim(compte->Hint()).empty() && !Trim(Numbers[0]->Hint()).empty())
+        StartForm->RenderGlyphText(kNoTarget, verdict);
+}
+
 void TJeu::EFFACERSolutionClick(TObject*) {
     EmptySlots();
     for (TImage* v : Numbers)
         if (!Trim(v->Hint()).empty()) StartForm->RenderGlyphText(v->Hint(), v);
+    SayWhenNoTarget();
 }
 
 void TJeu::VERIFIERCompteClick(TObject*) {
@@ -239,7 +279,8 @@ void TJeu::VERIFIERCompteClick(TObject*) {
 
 void TJeu::SOLUTIONCompteClick(TObject*) {
     Guarded([&] {
-        if (Trim(Numbers[0]->Hint()).empty()) return;
+        // Only the solution of the draw on show: a draw without a target has none.
+        if (Trim(verdict->Hint()).empty()) return;
         StartForm->RenderGlyphText(verdict->Hint(), verdict);
         MainFormEXO->ExoEndTime = DateTimeText(Now());
         WriteGameRecord(0, 1, kGameName);

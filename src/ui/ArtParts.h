@@ -65,6 +65,9 @@ void DrawColourKey(QPainter& p, const QSize& size, const std::vector<ColourKey>&
 // Games screen: the frame of a text command in its current colours (glossy body,
 // coloured edge), drawn by the frame itself as the mouse changes its colours.
 void DrawTextButtonFrame(QPainter& p, const QRectF& r, const QColor& fill, const QColor& edge);
+// The well inside a number tile's rim (tile, target or slot of that size), where
+// its number or sign is shown.
+QRectF TileWell(const QSize& size);
 // The marker over a located ship: a rounded box hatched with a diagonal cross.
 void DrawShipMarker(QPainter& p, const QRectF& r, const QColor& hatch, const QColor& edge, qreal edgeWidth);
 

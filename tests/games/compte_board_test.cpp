@@ -1,12 +1,16 @@
 // The numbers board: draws within the bounds, tokens in the slots, the three verdicts
-// and the trace records, the solution, the bound fields and the rules panel.
+// and the trace records, the solution, draws that give no target, wide numbers inside
+// their tiles, the bound fields and the rules panel.
 #include <algorithm>
 
 #include "GamesFixture.h"
+#include "ui/ArtParts.h"
 
 namespace {
 
 using Texts = std::vector<std::string>;
+
+const char* const kNoTarget = "Pas de compte: nouveau tirage ou autres bornes!";
 
 // Bounds 2 and 20, three numbers from the bounds (12, 7, 3) and the small 4: the
 // generator then takes them in order and gives 12*7 - 3*4 = 72.
@@ -31,6 +35,13 @@ protected:
                 if (op->Hint() == std::string(1, t)) SendClick(op);
         }
     }
+    void DrawWithin(const char* min, const char* max, std::deque<int> script) {
+        games->min_compte->SetText(min);
+        games->max_compte->SetText(max);
+        Draw(std::move(script));
+    }
+    // The pixels of a tile as its group shows it, rim and picture.
+    static QImage Seen(const TImage* tile) { return tile->parentWidget()->grab(tile->geometry()).toImage(); }
     // The hints of images, ";" after each.
     template <class Images>
     static std::string Hints(const Images& images) {
@@ -170,4 +181,82 @@ TEST_F(CompteTest, RulesPanelCoversTheCommandsUntilClosed) {
     EXPECT_TRUE(games->COMPTEHELP->isAncestorOf(ClickAt(games, verifier.x(), verifier.y())));
     SendClick(games->HideHelpCompte);
     EXPECT_EQ(ClickAt(games, verifier.x(), verifier.y()), games->VERIFIERCompte);
+}
+
+TEST_F(CompteTest, DrawsWithoutATargetSaySoAndForgetTheEarlierSolution) {
+    // Bounds whose numbers the generator cannot make a target of: negative numbers
+    // are read as a sign and a number.
+    const struct { const char *min, *max; std::deque<int> script; const char* numbers; } cases[] = {
+        {"-5", "0", {2, 1, 2, 3, 4, 0}, "-4;-3;-2;-1;-5;"},
+        {"-50", "-10", {2, 1, 2, 3, 4, 0}, "-49;-48;-47;-46;-50;"},
+        {"-2147483648", "2147483647", {0, 2147483646, 0, 0, 5}, "-2;-2147483648;-2147483648;7;;"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.min) + ".." + c.max);
+        DrawWithin("2", "20", kFourNumbers);
+        ASSERT_TRUE(Shows(games->compte, "72"));
+        DrawWithin(c.min, c.max, c.script);
+        EXPECT_EQ(Hints(games->Numbers), c.numbers);
+        EXPECT_TRUE(games->compte->Hint().empty() && games->compte->Picture().Empty());
+        EXPECT_TRUE(Shows(games->verdict, kNoTarget));
+        // Nothing to place, no solution to show or record, and the board still says why.
+        Place("1+2");
+        SendClick(games->SOLUTIONCompte);
+        SendClick(games->EFFACERSolution);
+        EXPECT_EQ(Hints(games->Slots), std::string(14, ';'));
+        EXPECT_TRUE(Shows(games->verdict, kNoTarget));
+        EXPECT_TRUE(TraceRows().empty());
+    }
+
+    // A draw of an earlier showing of the screen leaves no solution either.
+    DrawWithin("2", "20", kFourNumbers);
+    games->Close();
+    OpenGames();
+    games->Label17Click();
+    DrawWithin("-5", "0", {2, 1, 2, 3, 4, 0});
+    SendClick(games->SOLUTIONCompte);
+    EXPECT_TRUE(Shows(games->verdict, kNoTarget));
+    EXPECT_TRUE(TraceRows().empty());
+
+    // The next good draw plays as ever.
+    DrawWithin("2", "20", kFourNumbers);
+    EXPECT_TRUE(Shows(games->compte, "72") && games->verdict->Picture().Empty());
+    Place("1*2-3*4");
+    SendClick(games->VERIFIERCompte);
+    EXPECT_TRUE(Shows(games->verdict, "Le compte est bon, bravo!"));
+    SendClick(games->SOLUTIONCompte);
+    EXPECT_TRUE(Shows(games->verdict, "12*7 - 3*4"));
+    EXPECT_EQ(Traced("ExoNote"), Texts({"10", "0"}));
+}
+
+TEST_F(CompteTest, WideNumbersStayInsideTheirTiles) {
+    // The tiles, target and slots as they show empty: their rims must stay so.
+    const std::vector<TImage*> tiles = {games->Numbers[0], games->Numbers[1], games->compte, games->Slots[0],
+                                        games->Slots[2]};
+    std::vector<QImage> empty;
+    for (const TImage* tile : tiles) empty.push_back(Seen(tile));
+    const auto expectInside = [&](size_t k) {
+        SCOPED_TRACE(tiles[k]->Name());
+        const QImage seen = Seen(tiles[k]);
+        const QRect well = art::TileWell(tiles[k]->size()).toAlignedRect();
+        int rimChanged = 0, wellChanged = 0;
+        for (int y = 0; y < seen.height(); ++y)
+            for (int x = 0; x < seen.width(); ++x)
+                (well.contains(x, y) ? wellChanged : rimChanged) += seen.pixel(x, y) != empty[k].pixel(x, y);
+        EXPECT_EQ(rimChanged, 0);
+        EXPECT_GT(wellChanged, 40) << "the number is shown";
+    };
+    // -7 and 123 on tiles (no target: -7 is read as a sign and a number).
+    DrawWithin("-7", "5000", {0, 0, 130, 4574, 0});
+    ASSERT_EQ(Hints(games->Numbers), "-7;123;4567;2;;");
+    expectInside(0);
+    expectInside(1);
+    // 123 and 4567 on tiles, the target 123 + 4567 - 1000/4, then both numbers in slots.
+    DrawWithin("100", "5000", {0, 23, 4467, 900, 2});
+    ASSERT_EQ(Hints(games->Numbers), "123;4567;1000;4;;");
+    for (size_t k : {1, 2}) expectInside(k);
+    EXPECT_TRUE(Shows(games->compte, "4440"));
+    Place("1+2");
+    EXPECT_EQ(Hints(games->Slots).substr(0, 11), "123;+;4567;");
+    for (size_t k : {3, 4}) expectInside(k);
 }
