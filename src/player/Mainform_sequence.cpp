@@ -110,10 +110,10 @@ void SettleLoad(TMainFormEXO& f, bool shown) {
     FollowPage(f);
 }
 
-// Tells FollowPage whenever a page is shown or hidden, whoever changes pages. And from
-// the table of contents until an exercise page is back there is nothing to check (the
-// help page opened from the contents included): VERIFIER and CORRIGER are set aside
-// meanwhile, and get back their state with the exercise.
+// Tells FollowPage whenever a page is shown or hidden, whoever changes pages. And away
+// from an exercise page (the table of contents, the help) there is nothing to check:
+// VERIFIER and CORRIGER are set aside meanwhile, and get back their state with the
+// exercise.
 class PageWatch : public QObject {
 public:
     explicit PageWatch(TMainFormEXO& f) : QObject(&f), f_(f) {}
@@ -127,7 +127,7 @@ public:
 private:
     void FollowContents() {
         const int page = f_.ExoPageControl->ActivePageIndex();
-        const bool setAside = setAside_ ? !IsExercisePage(page) : page == kIndexPage;
+        const bool setAside = !IsExercisePage(page);
         if (setAside == setAside_) return;
         setAside_ = setAside;
         TLabel* const commands[] = {f_.LabelVerification, f_.LabelCorriger};

@@ -167,7 +167,7 @@ TEST_F(MarkingTest, ResultsWaitForALockedTrace) {
 // twice, or no exercise before the first), and the help opened from it: VERIFIER and
 // CORRIGER do nothing there, and the way back gives them as they were, the attempt with
 // them. Shown again on the contents, the player has nothing to check on its help page.
-TEST_F(MarkingTest, NothingIsCheckedOrTracedWhileTheContentsAreShown) {
+TEST_F(MarkingTest, NothingIsCheckedOrTracedWhileTheContentsOrTheHelpAreShown) {
     SetExercises({Exo("N1", 1, "1", kTwoCorrect)});
     const struct { const char* name; std::function<void()> before; bool enabled; const char* mark; } states[] = {
         {"answered", [] {}, true, "10"},
@@ -183,6 +183,7 @@ TEST_F(MarkingTest, NothingIsCheckedOrTracedWhileTheContentsAreShown) {
              SendClick(player->label_sommaire);
              SendClick(player->LabelExoHelpButton);
          }, [&] { SendClick(player->Label_Close_Aide); }},
+        {"the help", [&] { SendClick(player->LabelExoHelpButton); }, [&] { SendClick(player->Label_Close_Aide); }},
     };
     for (const auto& s : states)
         for (const auto& r : routes) {
