@@ -11,7 +11,8 @@ std::string DefaultContentDir();
 // (Re)creates the exercise database at outPath from the content folder: the table of
 // contents and the eleven level tables, every content stored scrambled, all text in
 // UTF-8. The file is written beside outPath and renamed over it, so a failed build
-// leaves the previous database whole. Throws BuildError.
+// leaves the previous database whole. Needs a QApplication (the text exercises are
+// laid out to be checked). Throws BuildError.
 void BuildExerciseDatabase(const std::string& contentDir, const std::string& outPath);
 
 // Creates an empty trace database (TraceExo, OptionApp, Apprenant) at path. Refuses
@@ -19,7 +20,7 @@ void BuildExerciseDatabase(const std::string& contentDir, const std::string& out
 void CreateTraceDatabase(const std::string& path);
 
 // Draws every picture named by an exercise into imagesDir (made when missing), as
-// JPEG. Needs a QGuiApplication. Returns the number of pictures written.
+// JPEG. Needs a QApplication. Returns the number of pictures written.
 int MakeExercisePictures(const std::string& contentDir, const std::string& imagesDir);
 
 struct BuildSummary {
@@ -31,5 +32,6 @@ struct BuildSummary {
 
 // Lays out a data folder: makes dir when needed, builds bd_exos.mdb, creates
 // bd_trace.mdb only when it is not there, makes exo_images/ with its pictures.
-// The learner file and an existing trace are left alone. Throws BuildError.
+// The learner file and an existing trace are left alone. Needs a QApplication.
+// Throws BuildError.
 BuildSummary LayOutDataFolder(const std::string& dir, const std::string& contentDir = DefaultContentDir());

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "Pictures.h"
+#include "TextOnScreen.h"
 #include "platform/Text.h"
 #include "player/ContentCodec.h"
 
@@ -419,7 +420,9 @@ std::string CheckExerciseContent(int typeExo, const std::string& contentUtf8) {
     if (parsed.written == 0 || Trim(parsed.Field(0)).empty()) return "the statement (field 0) is missing";
     if (parsed.written > MaxFields(typeExo, parsed))
         return Num(parsed.written) + " fields written, at most " + Num(MaxFields(typeExo, parsed)) + " are read";
-    return KindProblem(typeExo, parsed);
+    const std::string problem = KindProblem(typeExo, parsed);
+    if (!problem.empty()) return problem;
+    return TextOnScreenProblem(typeExo, parsed);
 }
 
 std::string StoredContent(const std::string& contentUtf8) {

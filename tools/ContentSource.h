@@ -59,11 +59,13 @@ struct ContentSet {
 };
 
 // Reads contentDir/programmes, contentDir/exercises and contentDir/images.txt and
-// checks them all; throws BuildError naming the first problem found.
+// checks them all; throws BuildError naming the first problem found. Needs a
+// QApplication (see CheckExerciseContent).
 ContentSet LoadContent(const std::string& contentDir);
 
-// Checks one clear content (UTF-8) against the rules of its kind; returns "" when it
-// is valid, otherwise what is wrong.
+// Checks one clear content (UTF-8) against the rules of its kind and, for the text
+// kinds, against the player's layout of the text (which needs a QApplication); returns
+// "" when it is valid, otherwise what is wrong.
 std::string CheckExerciseContent(int typeExo, const std::string& contentUtf8);
 
 // The clear UTF-8 content as it is stored: converted to 8-bit text, scrambled, and

@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <exception>
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include "Builder.h"
 
@@ -12,9 +12,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     const char* dir = argv[1];
-    // The pictures are drawn off screen; no display is needed.
+    // The pictures are drawn and the texts laid out off screen; no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     try {
         const BuildSummary s = LayOutDataFolder(dir);
         std::printf("exobuilder: %d exercises in %d level tables, %d pictures, %s bd_trace.mdb, in %s\n",

@@ -391,8 +391,9 @@ public:
     // (a marked word loses its braces).
     using WordKindStep = std::function<AnsiString(TLabel& label, const WordPiece& piece, AnsiString& caption)>;
     // The layout shared by the four text kinds: the previous text's labels freed, one
-    // label per piece, Hint body and line flag, font, wrap; blank labels when asked.
-    void LayOutWords(TPanel* panel, const AnsiString& text, WordMarkup markup, bool blankLabels,
+    // label per piece, Hint body and line flag, font, wrap; blank labels when the page
+    // makes them.
+    void LayOutWords(TPanel* panel, const AnsiString& text, const TextPageLayout& page,
                      const WordKindStep& kindStep);
     // A word's colour, set only where it differs (each change measures the word again).
     static void SetWordColour(TLabel& word, TColor colour);

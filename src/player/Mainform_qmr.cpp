@@ -29,7 +29,7 @@ void TMainFormEXO::ShowExerciseQMR(AnsiString content) {
 
 void TMainFormEXO::BuildTextQMR(AnsiString text) {
     int running = 0;
-    LayOutWords(Panel_Text_QMR, text, WordMarkup::MarkedWords, true,
+    LayOutWords(Panel_Text_QMR, text, kTextQMR,
                 [&](TLabel& label, const WordPiece& piece, AnsiString& caption) -> AnsiString {
                     label.SetCursor(TCursor::HandPoint);
                     label.OnClick = [this](TObject* s) { SelectWordQMR(s); };

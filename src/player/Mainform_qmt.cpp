@@ -26,7 +26,7 @@ void TMainFormEXO::ShowExerciseQMT(AnsiString content) {
 
 void TMainFormEXO::BuildTextQMT(AnsiString text, const TStringList& answers) {
     int mark = 0;
-    LayOutWords(Panel_Text_QMT, text, WordMarkup::MarkedWords, false,
+    LayOutWords(Panel_Text_QMT, text, kTextQMT,
                 [&](TLabel& label, const WordPiece& piece, AnsiString& caption) -> AnsiString {
                     SetWordColour(label, clBlack);
                     if (!IsMarkedPiece(piece.text)) return "0";

@@ -14,7 +14,6 @@ namespace {
 
 constexpr TColor kBankColour = 0xB0968C;
 constexpr TColor kGapColour = 0xFF0000;    // blue
-constexpr TColor kWordColour = 0xFF0000;
 constexpr TColor kWordHover = 0x800080;    // purple
 const char* const kSlotArt = "banque_case_1";
 const char* const kSlotHoverArt = "banque_case_2";
@@ -42,9 +41,7 @@ void TMainFormEXO::BuildPageQTRC() {
         slot->SetHint("1");
         slot->Hide();
         TLabel* word = Shape_QTRC_WW[n] =
-            FixedLabel(TextLabel(bank, "Shape_QTRC_WW_" + k, 0, 0, "Arial Narrow", 19, fsBold, kWordColour, ""),
-                       16 + 176 * ((n - 1) % 4), SlotTop(n), 156, 23, TAlignment::Center);
-        word->SetLayoutCenter(true);
+            NewBankWordLabel(bank, "Shape_QTRC_WW_" + k, 16 + 176 * ((n - 1) % 4), SlotTop(n));
         word->SetCursor(TCursor::HandPoint);
         word->SetHint(k);
         word->OnClick = [this](TObject* s) { ChooseWordQTRC(s); };
@@ -96,7 +93,7 @@ void TMainFormEXO::ShowExerciseQTRC(AnsiString content) {
 void TMainFormEXO::BuildTextQTRC(AnsiString text, const std::vector<AnsiString>& bank,
                                  const std::vector<AnsiString>& numbers) {
     int gap = 0;
-    LayOutWords(Panel_Text_QTRC, text, WordMarkup::Gaps, true,
+    LayOutWords(Panel_Text_QTRC, text, kTextQTRC,
                 [&](TLabel& label, const WordPiece& piece, AnsiString& caption) -> AnsiString {
                     if (!IsGapPiece(piece.text)) {
                         SetWordColour(label, clBlack);
@@ -116,7 +113,7 @@ void TMainFormEXO::BuildTextQTRC(AnsiString text, const std::vector<AnsiString>&
         const AnsiString word = n <= static_cast<int>(bank.size()) ? Trim(bank[n - 1]) : AnsiString();
         Disabled_QTRC[n]->Hide();
         Shape_QTRC_WW[n]->SetCaption(word);
-        Shape_QTRC_WW[n]->Font().SetColor(kWordColour);
+        Shape_QTRC_WW[n]->Font().SetColor(kBankWordColour);
         SetArtwork(Shape_QTRC_BW[n]->Picture(), kSlotArt);
         Shape_QTRC_BW[n]->SetVisible(!word.empty());
         Shape_QTRC_WW[n]->SetVisible(!word.empty());
@@ -206,7 +203,7 @@ void TMainFormEXO::EnterWordQTRC(TObject* Sender) {
 void TMainFormEXO::LeaveWordQTRC(TObject* Sender) {
     const int n = NumberOf(Sender, Shape_QTRC_WW, Shape_QTRC_WW);
     if (n == 0) return;
-    Shape_QTRC_WW[n]->Font().SetColor(kWordColour);
+    Shape_QTRC_WW[n]->Font().SetColor(kBankWordColour);
     SetArtwork(Shape_QTRC_BW[n]->Picture(), kSlotArt);
 }
 

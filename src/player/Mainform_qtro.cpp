@@ -43,7 +43,7 @@ void TMainFormEXO::ShowExerciseQTRO(AnsiString content) {
 
 void TMainFormEXO::BuildTextQTRO(AnsiString text, const TStringList& answers) {
     int gap = 0;
-    LayOutWords(Panel_Text_QTRO, text, WordMarkup::Gaps, true,
+    LayOutWords(Panel_Text_QTRO, text, kTextQTRO,
                 [&](TLabel& label, const WordPiece& piece, AnsiString&) -> AnsiString {
                     if (!IsGapPiece(piece.text)) {
                         SetWordColour(label, clBlack);

@@ -14,8 +14,6 @@ constexpr TColor kFrameBrush = 12759179;   // 0xC2B08B
 constexpr TColor kFramePen = 0x808000;     // teal
 constexpr TColor kRight = 0x008000;
 constexpr TColor kWrong = 0x0000FF;
-constexpr int kWordPx = 24;                // "Arial Narrow" size 18
-const char* const kWordFont = "Arial Narrow";
 
 // A frame lying under the transparent word labels; it leaves the mouse to them.
 TShape* WordFrame(TPanel* panel, const char* name, bool selection) {
@@ -34,22 +32,6 @@ TShape* WordFrame(TPanel* panel, const char* name, bool selection) {
     return frame;
 }
 
-// The font of every word label; labels take it from their panel, so it is set only
-// where it differs.
-void SetWordFont(TLabel* label) {
-    TFont& f = label->Font();
-    if (f.Name() != kWordFont) f.SetName(kWordFont);
-    if (f.Height() != kWordPx) f.SetHeight(kWordPx);
-}
-
-TLabel* NewWordLabel(TPanel* panel) {
-    auto* label = new TLabel(panel);
-    if (!label->AutoSize()) label->SetAutoSize(true);
-    label->SetTransparent(true);
-    SetWordFont(label);
-    return label;
-}
-
 }  // namespace
 
 void TMainFormEXO::BuildTextPanels() {
@@ -58,18 +40,19 @@ void TMainFormEXO::BuildTextPanels() {
         TImage** background;
         TTabSheet* page;
         const char *name, *image;
-        int top, height;
+        int top;
+        const TextPageLayout& layout;
     } panels[] = {
-        {&Panel_Text_QTRO, &Image3, TabSheet5, "Panel_Text_QTRO", "Image3", 72, 297},
-        {&Panel_Text_QTRC, &Image4, TabSheet6, "Panel_Text_QTRC", "Image4", 160, 321},
-        {&Panel_Text_QMR, &Image5, TabSheet7, "Panel_Text_QMR", "Image5", 72, 321},
-        {&Panel_Text_QMT, &Image6, TabSheet8, "Panel_Text_QMT", "Image6", 72, 337},
+        {&Panel_Text_QTRO, &Image3, TabSheet5, "Panel_Text_QTRO", "Image3", 72, kTextQTRO},
+        {&Panel_Text_QTRC, &Image4, TabSheet6, "Panel_Text_QTRC", "Image4", 160, kTextQTRC},
+        {&Panel_Text_QMR, &Image5, TabSheet7, "Panel_Text_QMR", "Image5", 72, kTextQMR},
+        {&Panel_Text_QMT, &Image6, TabSheet8, "Panel_Text_QMT", "Image6", 72, kTextQMT},
     };
     for (const auto& p : panels) {
-        TPanel* panel = MakePanel(p.page, p.name, 16, p.top, 795, p.height, kPanelColour);
+        TPanel* panel = MakePanel(p.page, p.name, 16, p.top, p.layout.width, p.layout.height, kPanelColour);
         // Word labels take the panel's font.
-        panel->Font().SetName(kWordFont);
-        panel->Font().SetHeight(kWordPx);
+        panel->Font().SetName(kWordFontName);
+        panel->Font().SetHeight(kWordFontPx);
         panel->Font().SetColor(clBlack);
         *p.background = MakePicture(panel, p.image, "fond_texte", 0, 2, 793, 295);
         *p.panel = panel;
@@ -97,38 +80,38 @@ std::vector<TLabel*> TMainFormEXO::WordLabels(const TPanel* panel) const {
 
 namespace {
 
+// The panels are all as wide; only the words to retype have closer lines.
 WordGrid GridOf(const TMainFormEXO& f, const TPanel* panel) {
-    return {panel == f.Panel_Text_QMT ? 26 : 30, panel->Width() - 10};
+    return (panel == f.Panel_Text_QMT ? kTextQMT : kTextQTRO).Grid();
 }
 
 }  // namespace
 
-void TMainFormEXO::LayOutWords(TPanel* panel, const AnsiString& text, WordMarkup markup,
-                               bool blankLabels, const WordKindStep& kindStep) {
+void TMainFormEXO::LayOutWords(TPanel* panel, const AnsiString& text, const TextPageLayout& page,
+                               const WordKindStep& kindStep) {
     // Built out of sight and shown once: a text has hundreds of labels.
     const bool shown = panel->Visible();
     panel->Hide();
     Guarded([&] {
         // The previous text's labels are freed: a chapter of many texts keeps one set.
         for (TLabel* old : WordLabels(panel)) delete old;
-        WordPlacer placer(GridOf(*this, panel));
-        for (const WordPiece& piece : CutTextIntoPieces(text, markup)) {
-            if (piece.lineStart) placer.StartLine();
-            TLabel* label = NewWordLabel(panel);
-            AnsiString caption = piece.text;
-            const AnsiString body = kindStep ? kindStep(*label, piece, caption) : AnsiString("0");
-            label->SetHint(WordLabelHint(body, piece.lineStart));
-            label->SetCaption(caption);
-            const WordPlace at = placer.PlaceWord(label->Width());
+        TLabel* label = nullptr;
+        LayOutText(
+            text, page,
+            [&](const WordPiece* piece) {
+                label = NewWordLabel(panel);
+                if (!piece) {
+                    label->SetCaption(" ");
+                    return label->Width();
+                }
+                AnsiString caption = piece->text;
+                const AnsiString body = kindStep ? kindStep(*label, *piece, caption) : AnsiString("0");
+                label->SetHint(WordLabelHint(body, piece->lineStart));
+                label->SetCaption(caption);
+                return label->Width();
+            },
             // A plain move: the label keeps the size its caption gave it.
-            label->move(at.left, at.top);
-            if (blankLabels && piece.blankFollows) {
-                TLabel* blank = NewWordLabel(panel);
-                blank->SetCaption(" ");
-                const WordPlace b = placer.PlaceBlank(blank->Width());
-                blank->move(b.left, b.top);
-            }
-        }
+            [&](WordPlace at) { label->move(at.left, at.top); });
     });
     panel->SetVisible(shown);
     panel->update();

@@ -2,6 +2,7 @@
 #include "player/WordBank.h"
 
 #include "player/WordLayout.h"
+#include "ui/ScreenParts.h"
 
 namespace {
 
@@ -67,4 +68,11 @@ GapState ReadGapHint(const AnsiString& hint) {
 
 int BankSlotOf(const AnsiString& number) {
     return number.size() == 1 && number[0] >= '1' && number[0] <= '8' ? number[0] - '0' : 0;
+}
+
+TLabel* NewBankWordLabel(TControl* parent, const AnsiString& name, int left, int top) {
+    TLabel* word = FixedLabel(TextLabel(parent, name, 0, 0, "Arial Narrow", 19, fsBold, kBankWordColour, ""), left,
+                              top, 156, 23, TAlignment::Center);
+    word->SetLayoutCenter(true);
+    return word;
 }

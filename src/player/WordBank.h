@@ -1,13 +1,23 @@
 #pragma once
-// The gap text completed from a word bank, without any screen: which records can be
-// shown, which bank words may be used more than once, and what a gap's Hint holds
+// The gap text completed from a word bank, without the exercise screen: which records
+// can be shown, which bank words may be used more than once, what a gap's Hint holds
 // ("#solution=" + the right word's number, after "#selection=" + the chosen word's
-// number once the gap is filled).
+// number once the gap is filled), and the label a bank word is shown in.
 #include <vector>
 
+#include "platform/Graphics.h"
 #include "platform/Text.h"
 
+class TControl;
+class TLabel;
+
 inline constexpr int kBankSlots = 8;
+inline constexpr TColor kBankWordColour = 0xFF0000;   // blue
+
+// The label of a bank word: "Arial Narrow" 19 pixels bold, 156 by 23, the word centred
+// both ways; a word wider than the label is cut at both ends. Without a parent it
+// measures words as the bank would show them (a QApplication is needed, no screen).
+TLabel* NewBankWordLabel(TControl* parent, const AnsiString& name, int left, int top);
 
 // The numbers given to the gaps (the eight number fields, trimmed) that name a word:
 // those whose leading integer is not 0.

@@ -1,6 +1,8 @@
 // Cutting a text into word pieces, the Hints of word labels, and their places.
 #include "player/WordLayout.h"
 
+#include "platform/Forms.h"
+
 namespace {
 
 // The next piece of rest (empty when the line is finished).
@@ -108,6 +110,29 @@ WordPlace WordPlacer::PlaceBlank(int width) {
     const WordPlace place{left_, line_ * grid_.lineStep + 10};
     left_ += width;
     return place;
+}
+
+TLabel* NewWordLabel(TControl* parent) {
+    auto* label = new TLabel(parent);
+    if (!label->AutoSize()) label->SetAutoSize(true);
+    label->SetTransparent(true);
+    // Labels take their panel's font: it is set only where it differs (each change
+    // measures the label again).
+    TFont& f = label->Font();
+    if (f.Name() != kWordFontName) f.SetName(kWordFontName);
+    if (f.Height() != kWordFontPx) f.SetHeight(kWordFontPx);
+    return label;
+}
+
+void LayOutText(const AnsiString& text, const TextPageLayout& page,
+                const std::function<int(const WordPiece* piece)>& make,
+                const std::function<void(WordPlace at)>& place) {
+    WordPlacer placer(page.Grid());
+    for (const WordPiece& piece : CutTextIntoPieces(text, page.markup)) {
+        if (piece.lineStart) placer.StartLine();
+        place(placer.PlaceWord(make(&piece)));
+        if (page.blankLabels && piece.blankFollows) place(placer.PlaceBlank(make(nullptr)));
+    }
 }
 
 void ReflowPlaces(std::vector<ReflowLabel>& labels, WordGrid grid) {

@@ -1,11 +1,16 @@
 #pragma once
-// Word layout of the text exercises without any screen: how a text is cut into the
-// pieces that become word labels, what a word label's Hint holds, and where the
-// labels go on their panel. The four text pages (gaps to type, gaps from a word
-// bank, words to pick out, words to retype) share these steps.
+// Word layout of the text exercises without the exercise screen: how a text is cut
+// into the pieces that become word labels, what a word label's Hint holds, and where
+// the labels go on their panel. The four text pages (gaps to type, gaps from a word
+// bank, words to pick out, words to retype) share these steps, and the database
+// builder lays texts out with them to refuse those the learner could not answer.
+#include <functional>
 #include <vector>
 
 #include "platform/Text.h"
+
+class TControl;
+class TLabel;
 
 // A gap of a text to complete: "{...}".
 inline constexpr const char* kGapToken = "{...}";
@@ -57,6 +62,21 @@ struct WordGrid {
 };
 inline constexpr int kWordLeft = 16;
 
+// How a text page lays its text out: the size of its text panel (a label beyond it
+// is cut away), how far apart its lines are, its mark-up, and whether a blank label
+// follows each piece cut at a blank.
+struct TextPageLayout {
+    int width = 795, height = 297, lineStep = 30;
+    WordMarkup markup = WordMarkup::Gaps;
+    bool blankLabels = true;
+    WordGrid Grid() const { return {lineStep, width - 10}; }
+};
+inline constexpr TextPageLayout kTextQTRO{795, 297, 30, WordMarkup::Gaps, true};
+inline constexpr TextPageLayout kTextQTRC{795, 321, 30, WordMarkup::Gaps, true};
+inline constexpr TextPageLayout kTextQMR{795, 321, 30, WordMarkup::MarkedWords, true};
+// The words to retype: closer lines, no blank labels.
+inline constexpr TextPageLayout kTextQMT{795, 337, 26, WordMarkup::MarkedWords, false};
+
 struct WordPlace {
     int left = 0, top = 0;
 };
@@ -77,6 +97,23 @@ private:
     int line_ = -1;
     int left_ = kWordLeft;
 };
+
+// The font of the words: "Arial Narrow" size 18.
+inline constexpr const char* kWordFontName = "Arial Narrow";
+inline constexpr int kWordFontPx = 24;
+// A word label as every text page makes it: in the words' font, fitted to its caption,
+// transparent. Without a parent it measures captions as the page would show them (a
+// QApplication is needed, no screen).
+TLabel* NewWordLabel(TControl* parent);
+
+// Lays a text out as the text pages do, label by label in reading order: each piece
+// gets a word label on the running line (wrapped at the limit), then, when the page
+// makes them and the piece was cut at a blank, a blank label beside it. `make` makes
+// the label of a piece (a blank label when the piece is null) and gives its width;
+// `place` puts the label just made.
+void LayOutText(const AnsiString& text, const TextPageLayout& page,
+                const std::function<int(const WordPiece* piece)>& make,
+                const std::function<void(WordPlace at)>& place);
 
 // One label as the reflow sees it, in reading order.
 struct ReflowLabel {

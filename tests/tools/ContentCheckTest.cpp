@@ -111,6 +111,21 @@ TEST(ContentFiles, FaultsNameTheFileAndLine) {
     }
 }
 
+TEST(ContentFiles, TextsTheLearnerCannotSeeAreRefusedWithTheirBlock) {
+    const std::vector<std::pair<std::string, const char*>> blocks = {
+        {"type: QTRO\n/#Complète.#/\n/#1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11 {...}#/ /#onze#/\n", "gap 1 falls below"},
+        {"type: QTRC\n/#Complète.#/\n/#C'est {...}.#/ /#anticonstitutionnellement#/ /##/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/\n",
+         "bank word 1"},
+    };
+    for (const auto& [block, expected] : blocks) {
+        ContentCopy content;
+        content.Write(kCm1, "Notes.\n\n@exercice 7\nchapitre: CM1-NUM\n" + block);
+        const std::string error = content.LoadError();
+        EXPECT_EQ(error.rfind(content.File(kCm1) + ":3: ", 0), 0u) << error;
+        EXPECT_NE(error.find(expected), std::string::npos) << error;
+    }
+}
+
 TEST(ContentFiles, MissingProgrammeAndStrayFilesAreRefused) {
     ContentCopy content;
     fs::remove(content.File("exercises/exos_math_5e.txt"));   // a level without exercises is empty
