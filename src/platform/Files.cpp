@@ -3,9 +3,11 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,6 +25,7 @@ AnsiString ErrorText(int err) {
     case EISDIR: return Utf8ToAnsi("c'est un dossier");
     case ENOSPC: return Utf8ToAnsi("disque plein");
     case EROFS: return Utf8ToAnsi("support en lecture seule");
+    case EFBIG: return Utf8ToAnsi("fichier trop volumineux");
     default: return Utf8ToAnsi(std::strerror(err));
     }
 }
@@ -53,6 +56,71 @@ bool DirectoryExists(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+namespace {
+
+// The path with every link and "." or ".." resolved; "" when it leads nowhere.
+std::string CanonicalPath(const std::string& path) {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved) return "";
+    std::string canonical(resolved);
+    std::free(resolved);
+    return canonical;
+}
+
+// The entry of dir whose name is name ignoring case ("" when none; the first in byte
+// order when several are).
+std::string EntryIgnoringCase(const std::string& dir, const AnsiString& name) {
+    DIR* d = ::opendir(dir.c_str());
+    if (!d) return "";
+    std::string found;
+    while (const dirent* entry = ::readdir(d)) {
+        const std::string entryName = entry->d_name;
+        if (entryName == "." || entryName == "..") continue;
+        if (SameText(PathText(entryName), name) && (found.empty() || entryName < found)) found = entryName;
+    }
+    ::closedir(d);
+    return found;
+}
+
+}  // namespace
+
+std::string FileInFolder(const std::string& folder, const AnsiString& name) {
+    if (name.empty() || name[0] == PathSep) return "";
+    // The parts of the name, "." dropped and ".." going back one part: going back
+    // from the folder itself leads out of it.
+    std::vector<AnsiString> parts;
+    for (size_t start = 0; start <= name.size();) {
+        size_t end = name.find(PathSep, start);
+        if (end == std::string::npos) end = name.size();
+        const AnsiString part = name.substr(start, end - start);
+        if (part == "..") {
+            if (parts.empty()) return "";
+            parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        start = end + 1;
+    }
+    if (parts.empty()) return "";
+    std::string path = folder;
+    for (const AnsiString& part : parts) {
+        std::string next = JoinPath(path, part);
+        struct stat st;
+        if (::lstat(next.c_str(), &st) != 0) {
+            const std::string entry = EntryIgnoringCase(path, part);
+            if (entry.empty()) return "";
+            next = path + PathSep + entry;
+        }
+        path = next;
+    }
+    // Links are followed only while they stay inside the folder.
+    const std::string root = CanonicalPath(folder);
+    const std::string file = CanonicalPath(path);
+    if (root.empty() || file.empty() || !FileExists(file)) return "";
+    const std::string inside = root.back() == PathSep ? root : root + PathSep;
+    return file.compare(0, inside.size(), inside) == 0 ? file : "";
+}
+
 std::string GetCurrentDir() {
     std::vector<char> buf(256);
     while (::getcwd(buf.data(), buf.size()) == nullptr) {
@@ -64,7 +132,7 @@ std::string GetCurrentDir() {
     return dir;
 }
 
-std::string ReadFileBytes(const std::string& path) {
+std::string ReadFileBytes(const std::string& path, std::uint64_t maxBytes) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) Fail("Impossible d'ouvrir le fichier", path, errno);
     struct stat st;
@@ -78,6 +146,10 @@ std::string ReadFileBytes(const std::string& path) {
         ::close(fd);
         Fail("Impossible de lire le fichier", path, err);
     }
+    if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
+        ::close(fd);
+        Fail("Impossible de lire le fichier", path, EFBIG);
+    }
     std::string bytes;
     char chunk[65536];
     for (;;) {
@@ -90,6 +162,11 @@ std::string ReadFileBytes(const std::string& path) {
         }
         if (n == 0) break;
         bytes.append(chunk, static_cast<size_t>(n));
+        // A file still growing while it is read.
+        if (bytes.size() > maxBytes) {
+            ::close(fd);
+            Fail("Impossible de lire le fichier", path, EFBIG);
+        }
     }
     ::close(fd);
     return bytes;

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QPainter>
 #include <QPen>
 
@@ -176,6 +178,22 @@ std::string Extension(const std::string& path) {
     return ext;
 }
 
+// A figure is 300 x 300 pixels, and the builder makes pictures of at most 400 x 400;
+// a school may add its own photos. 40 million pixels admit a camera's photo (8000 x
+// 5000) and take at most 160 MB once decoded; more is refused from the header.
+constexpr long long kMaxPicturePixels = 40'000'000;
+// 64 MiB hold such a photo as JPEG, a 12-megapixel one as PNG, and an uncompressed
+// BMP of 4000 x 3000 (36 MB); a larger file is refused before it is read.
+constexpr std::uint64_t kMaxPictureBytes = 64ull << 20;
+
+bool TooManyPixels(long long width, long long height) { return width * height > kMaxPicturePixels; }
+
+void RefuseTooLarge(long long width, long long height, const std::string& path) {
+    if (!TooManyPixels(width, height)) return;
+    throw EFileError(Utf8ToAnsi("Image trop grande \"") + PathText(path) + "\" : " + IntToStr(width) +
+                     Utf8ToAnsi(" × ") + IntToStr(height) + " pixels");
+}
+
 }  // namespace
 
 void TPicture::LoadFromFile(const std::string& path) {
@@ -186,9 +204,16 @@ void TPicture::LoadFromFile(const std::string& path) {
     if (ext == "jpg" || ext == "jpeg") {
         loaded = LoadJpeg(path);
     } else if (ext == "png" || ext == "bmp") {
-        const std::string bytes = ReadFileBytes(path);
-        if (!loaded.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()),
-                                 ext == "png" ? "PNG" : "BMP"))
+        const std::string bytes = ReadFileBytes(path, kMaxPictureBytes);
+        QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, ext == "png" ? "PNG" : "BMP");
+        reader.setAutoDetectImageFormat(false);
+        // The header's size, before any pixel is read.
+        const QSize declared = reader.size();
+        if (declared.isValid()) RefuseTooLarge(declared.width(), declared.height(), path);
+        if (!declared.isValid() || !reader.read(&loaded))
             throw EFileError(Utf8ToAnsi("Image illisible \"") + PathText(path) + "\"");
     } else {
         throw EFileError(Utf8ToAnsi("Type d'image inconnu \"") + PathText(path) + "\"");
@@ -242,9 +267,13 @@ void JpegEmitMessage(j_common_ptr cinfo, int level) {
     if (level < 0) cinfo->err->num_warnings++;
 }
 
-// Decodes into *out. Only plain data lives in this frame across setjmp, so an error
-// unwinding by longjmp skips no destructor.
-bool DecodeJpeg(const unsigned char* data, unsigned long size, QImage* out, char* message) {
+enum class JpegResult { Decoded, Unreadable, TooLarge };
+
+// Decodes into *out; *declared receives the size the header gives, checked before
+// decoding starts (a progressive file takes memory for all its pixels at once). Only
+// plain data lives in this frame across setjmp, so an error unwinding by longjmp skips
+// no destructor.
+JpegResult DecodeJpeg(const unsigned char* data, unsigned long size, QImage* out, QSize* declared, char* message) {
     jpeg_decompress_struct cinfo;
     JpegError err;
     std::memset(&cinfo, 0, sizeof cinfo);
@@ -257,27 +286,27 @@ bool DecodeJpeg(const unsigned char* data, unsigned long size, QImage* out, char
         std::strncpy(message, err.message, JMSG_LENGTH_MAX);
         delete row;
         jpeg_destroy_decompress(&cinfo);
-        return false;
+        return JpegResult::Unreadable;
     }
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, data, size);
     jpeg_read_header(&cinfo, TRUE);
+    *declared = QSize(static_cast<int>(cinfo.image_width), static_cast<int>(cinfo.image_height));
+    if (TooManyPixels(cinfo.image_width, cinfo.image_height)) {
+        jpeg_destroy_decompress(&cinfo);
+        return JpegResult::TooLarge;
+    }
     bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
     jpeg_start_decompress(&cinfo);
     const int w = static_cast<int>(cinfo.output_width);
     const int h = static_cast<int>(cinfo.output_height);
     const int comps = cinfo.output_components;
-    if (w <= 0 || h <= 0 || static_cast<long long>(w) * h > 64LL * 1024 * 1024) {
-        std::strncpy(message, "picture too large", JMSG_LENGTH_MAX);
-        jpeg_destroy_decompress(&cinfo);
-        return false;
-    }
     *out = QImage(w, h, QImage::Format_RGB32);
     if (out->isNull()) {
         std::strncpy(message, "out of memory", JMSG_LENGTH_MAX);
         jpeg_destroy_decompress(&cinfo);
-        return false;
+        return JpegResult::Unreadable;
     }
     row = new std::vector<unsigned char>(static_cast<size_t>(w) * comps);
     while (cinfo.output_scanline < cinfo.output_height) {
@@ -302,18 +331,21 @@ bool DecodeJpeg(const unsigned char* data, unsigned long size, QImage* out, char
     delete row;
     row = nullptr;
     jpeg_destroy_decompress(&cinfo);
-    return true;
+    return JpegResult::Decoded;
 }
 
 }  // namespace
 
 QImage LoadJpeg(const std::string& path) {
-    const std::string bytes = ReadFileBytes(path);
+    const std::string bytes = ReadFileBytes(path, kMaxPictureBytes);
     if (bytes.empty()) throw EFileError(Utf8ToAnsi("Image JPEG vide \"") + PathText(path) + "\"");
     QImage image;
+    QSize declared;
     char message[JMSG_LENGTH_MAX] = {0};
-    if (!DecodeJpeg(reinterpret_cast<const unsigned char*>(bytes.data()),
-                    static_cast<unsigned long>(bytes.size()), &image, message))
+    const JpegResult result = DecodeJpeg(reinterpret_cast<const unsigned char*>(bytes.data()),
+                                         static_cast<unsigned long>(bytes.size()), &image, &declared, message);
+    if (result == JpegResult::TooLarge) RefuseTooLarge(declared.width(), declared.height(), path);
+    if (result != JpegResult::Decoded)
         throw EFileError(Utf8ToAnsi("Image JPEG illisible \"") + PathText(path) + "\" : " + message);
     return image;
 }

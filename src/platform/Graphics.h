@@ -169,8 +169,9 @@ public:
     void Clear() { image_ = QImage(); deferred_.reset(); Changed(); }
     // By the extension of the file name: .jpg/.jpeg through libjpeg, .png and .bmp
     // through Qt. The path is the system's own bytes (Files.h). Throws EFileError when
-    // the file is missing, cannot be decoded or has another extension; the picture
-    // then stays as it was.
+    // the file is missing, cannot be decoded or has another extension, and when it is
+    // far larger than a picture of a screen (in bytes, or in the pixels its header
+    // declares: refused before decoding); the picture then stays as it was.
     void LoadFromFile(const std::string& path);
     std::function<void()> OnChange;
 private:
@@ -185,5 +186,6 @@ private:
     DeferredImage deferred_;
 };
 
-// Decodes a JPEG file with libjpeg (path: the system's bytes); throws EFileError on failure.
+// Decodes a JPEG file with libjpeg (path: the system's bytes); throws EFileError on
+// failure and on the sizes LoadFromFile refuses.
 QImage LoadJpeg(const std::string& path);

@@ -112,8 +112,9 @@ void TMainFormEXO::ShowExercisePicture() {
         if (!IsExercisePageNumber(page) || !Table_Exos->Active() || Table_Exos->RecordCount() == 0) return;
         const Variant name = Table_Exos->FieldByName("imageExo").Value();
         if (name.IsNull()) return;
-        const std::string path = JoinPath(JoinPath(StartForm->AppDir, kImagesFolder), name.AsString());
-        if (!FileExists(path)) return;
+        // Only a file of exo_images, whatever the name says.
+        const std::string path = FileInFolder(JoinPath(StartForm->AppDir, kImagesFolder), name.AsString());
+        if (path.empty()) return;
         FigureImage(page)->Picture().LoadFromFile(path);
         FigurePanel(page)->Show();
         Panel_afficher_image->Show();

@@ -1,10 +1,19 @@
-// Colours, fonts and picture files that cannot be read.
+// Colours, fonts, and picture files that cannot be read or are too large to be.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
+#include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+extern "C" {
+#include <jpeglib.h>
+}
 
 #include "Errors.h"
 #include "Graphics.h"
@@ -19,6 +28,88 @@ std::string WriteJpeg(const std::string& path, int w, int h, int r, int g, int b
 }
 
 void WriteAll(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+// A small grey JPEG written by libjpeg; a progressive one needs all its scans before
+// its first row, so the decoder holds every pixel at once.
+std::string JpegBytes(bool progressive) {
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr jerr;
+    cinfo.err = jpeg_std_error(&jerr);
+    jpeg_create_compress(&cinfo);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &out, &size);
+    cinfo.image_width = cinfo.image_height = 16;
+    cinfo.input_components = 1;
+    cinfo.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&cinfo);
+    if (progressive) jpeg_simple_progression(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<unsigned char> row(16, 128);
+    for (JSAMPROW r = row.data(); cinfo.next_scanline < cinfo.image_height;) jpeg_write_scanlines(&cinfo, &r, 1);
+    jpeg_finish_compress(&cinfo);
+    std::string bytes(reinterpret_cast<const char*>(out), size);
+    jpeg_destroy_compress(&cinfo);
+    std::free(out);
+    return bytes;
+}
+
+void PutBigEndian16(std::string& bytes, size_t at, int v) {
+    bytes[at] = static_cast<char>(v >> 8);
+    bytes[at + 1] = static_cast<char>(v);
+}
+
+// The JPEG with its frame header declaring w x h (height at +5, width at +7).
+std::string JpegDeclaring(bool progressive, int w, int h) {
+    std::string jpeg = JpegBytes(progressive);
+    for (size_t at = 2; at + 9 < jpeg.size();) {
+        const auto marker = static_cast<unsigned char>(jpeg[at + 1]);
+        if (marker == 0xC0 || marker == 0xC2) {
+            PutBigEndian16(jpeg, at + 5, h);
+            PutBigEndian16(jpeg, at + 7, w);
+            return jpeg;
+        }
+        at += 2 + (static_cast<unsigned char>(jpeg[at + 2]) << 8 | static_cast<unsigned char>(jpeg[at + 3]));
+    }
+    ADD_FAILURE() << "no frame header";
+    return jpeg;
+}
+
+std::string QtBytes(const char* format) {
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return buffer.data().toStdString();
+}
+
+// A BMP declaring w x h (little-endian at 18 and 22).
+std::string BmpDeclaring(int w, int h) {
+    std::string bmp = QtBytes("BMP");
+    for (int i = 0; i < 4; ++i) {
+        bmp[18 + i] = static_cast<char>(w >> (8 * i));
+        bmp[22 + i] = static_cast<char>(h >> (8 * i));
+    }
+    return bmp;
+}
+
+// A PNG declaring w x h: its header chunk changed, with its check sum made again.
+std::string PngDeclaring(int w, int h) {
+    std::string png = QtBytes("PNG");
+    for (int i = 0; i < 4; ++i) {
+        png[16 + i] = static_cast<char>(w >> (24 - 8 * i));
+        png[20 + i] = static_cast<char>(h >> (24 - 8 * i));
+    }
+    unsigned crc = 0xFFFFFFFFu;
+    for (size_t at = 12; at < 29; ++at) {     // chunk type and data
+        crc ^= static_cast<unsigned char>(png[at]);
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    crc ^= 0xFFFFFFFFu;
+    for (int i = 0; i < 4; ++i) png[29 + i] = static_cast<char>(crc >> (24 - 8 * i));
+    return png;
+}
 
 class PictureFiles : public ::testing::Test {
 protected:
@@ -63,4 +154,54 @@ TEST_F(PictureFiles, BadPictureFilesThrowAndLeaveThePictureAsItWas) {
         EXPECT_EQ(picture.Width(), 64) << bad;
     }
     EXPECT_EQ(LoadJpeg(good).width(), 64);   // libjpeg works again after failures
+}
+
+// What refused a picture: the message of the EFileError, "" when it loaded.
+std::string Refusal(const std::string& path) {
+    try {
+        TPicture picture;
+        picture.LoadFromFile(path);
+        return "";
+    } catch (const EFileError& e) {
+        return e.what();
+    }
+}
+
+TEST_F(PictureFiles, AFileFarLargerThanAPictureIsRefusedBeforeItIsRead) {
+    // Sparse files: no disk space taken, and nothing read before the refusal.
+    for (const char* name : {"huge.jpg", "huge.png", "huge.bmp", "large.jpg"}) {
+        SCOPED_TRACE(name);
+        const std::string path = Path(name);
+        std::ofstream(path).close();
+        std::filesystem::resize_file(path, name[0] == 'h' ? (2ull << 30) + 1 : (64ull << 20) + 1);
+        EXPECT_NE(Refusal(path).find("trop volumineux"), std::string::npos) << Refusal(path);
+    }
+}
+
+TEST_F(PictureFiles, TheSizeAHeaderDeclaresIsCheckedBeforeDecoding) {
+    // A tiny file declaring a huge picture: the refusal names the size read from the
+    // header, where a decoder that started would have taken the memory and then run
+    // out of data. A camera photo's size is admitted (its missing rows come grey).
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* refusal;
+    } cases[] = {
+        {"progressive.jpg", JpegDeclaring(true, 20000, 20000), "Image trop grande"},
+        {"baseline.jpg", JpegDeclaring(false, 20000, 20000), "Image trop grande"},
+        {"wide.jpg", JpegDeclaring(false, 65000, 1000), "Image trop grande"},
+        {"photo.jpg", JpegDeclaring(false, 4000, 3000), ""},
+        {"progressive_photo.jpg", JpegDeclaring(true, 4000, 3000), ""},
+        {"large.png", PngDeclaring(20000, 20000), "Image trop grande"},
+        {"large.bmp", BmpDeclaring(10000, 5000), "Image trop grande"},
+        {"small.png", PngDeclaring(16, 16), ""},
+        {"small.bmp", BmpDeclaring(16, 16), ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteAll(Path(c.name), c.bytes);
+        const std::string refusal = Refusal(Path(c.name));
+        EXPECT_EQ(refusal.substr(0, std::string(c.refusal).size()), c.refusal) << refusal;
+    }
+    EXPECT_NE(Refusal(Path("large.png")).find("20000"), std::string::npos);
 }

@@ -129,3 +129,52 @@ TEST_F(PicturesTest, TheToggleKeepsItsStateFromOneExerciseToTheNext) {
     player->ShowForm();
     EXPECT_EQ(Toggle().substr(1, 2), ".W");
 }
+
+TEST_F(PicturesTest, OnlyAFileOfTheImagesFolderIsShownEvenByAnotherCase) {
+    // Pictures in the data folder, outside exo_images, and links that lead there.
+    WritePicture(data->Path("dehors.jpg"), 60, 60, Qt::red, "JPG");
+    WritePicture(Image("vert.jpg"), 60, 60, Qt::green, "JPG");
+    WritePicture(Image("Vert.jpg"), 60, 60, Qt::yellow, "JPG");
+    WritePicture(Image("t_qcm.jpg"), 60, 60, Qt::cyan, "JPG");
+    fs::create_directory(Image("sous"));
+    WritePicture(Image("sous/\xC3\xA9t\xC3\xA9.png"), 60, 60, Qt::blue, "PNG");        // été.png
+    fs::create_symlink(data->Path("dehors.jpg"), Image("lien.jpg"));
+    fs::create_symlink(data->Path(""), Image("sous_lien"));
+    fs::create_symlink("../vert.jpg", Image("sous/lien_dedans.jpg"));
+    ASSERT_TRUE(fs::exists(Image("horloge_8h45.jpg")));   // made by the builder
+    // {the name the record gives, the file of exo_images shown ("": no figure)}
+    const std::pair<std::string, std::string> cases[] = {
+        {"../dehors.jpg", ""},
+        {data->Path("dehors.jpg"), ""},
+        {"sous/../../dehors.jpg", ""},
+        {"lien.jpg", ""},
+        {"sous_lien/dehors.jpg", ""},
+        {"sous/../vert.jpg", "vert.jpg"},
+        {"sous/lien_dedans.jpg", "vert.jpg"},
+        {"vert.jpg", "vert.jpg"},
+        {"Vert.jpg", "Vert.jpg"},
+        {"T_QCM.jpg", "t_qcm.jpg"},
+        {"SOUS/\xC3\x89T\xC3\x89.PNG", "sous/\xC3\xA9t\xC3\xA9.png"},   // SOUS/ÉTÉ.PNG
+        {"HORLOGE_8h45.JPG", "horloge_8h45.jpg"},
+        {"T_QCM.jpeg", ""},
+    };
+    std::vector<ExerciseRecord> exos;
+    for (const auto& c : cases) exos.push_back(WithPicture(2, std::to_string(exos.size() + 1), c.first));
+    SetExercises(exos);
+    OpenChapter();
+    int number = 0;
+    for (const auto& [name, shown] : cases) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(Counter(), std::to_string(++number) + "/" + std::to_string(exos.size()));
+        if (shown.empty()) {
+            EXPECT_EQ(ShownFigure(), 0);
+        } else {
+            EXPECT_EQ(ShownFigure(), 3);
+            TPicture expected;
+            expected.LoadFromFile(Image(shown));
+            EXPECT_TRUE(player->Img_QB->Picture().Image() == expected.Image());
+        }
+        if (name == "HORLOGE_8h45.JPG") SaveScreen("figure_other_case.png");
+        Next();
+    }
+}
