@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "ui/Artwork.h"
 #include "player/Mainform_exo.h"
+#include "player/TraceLog.h"
 #include "ui/ScreenParts.h"
 
 THistoriqueForm* HistoriqueForm = nullptr;
@@ -94,6 +95,9 @@ void THistoriqueForm::LabelVisualiserClick(TObject* sender) {
     const HistoryOrder order = TD->Checked() ? HistoryOrder::ByDate : HistoryOrder::ByChapter;
     std::vector<TraceFields> records;
     TADOConnection* connection = HISTO_Query->Connection();
+    // A trace locked by another program is waited for no longer than the player waits
+    // to write a result; the learner is then told at once.
+    const TLockWait wait(connection, TraceLog::kLockWaitMs);
     const bool read = Guarded([&] {
         HISTO_Query->SetSQLText(OrderedQueryText(HISTO_Query->SQLText(), order));
         if (!connection) throw Exception("no trace connection");

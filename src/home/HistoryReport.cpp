@@ -5,6 +5,11 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <unordered_map>
+
+#include <QCollator>
+#include <QLocale>
+#include <QString>
 
 #include "platform/DateTime.h"
 
@@ -25,6 +30,7 @@ struct Words {
     AnsiString shots = Utf8ToAnsi("     Nombre de tirs utilisés: ");
     AnsiString success = Utf8ToAnsi("succès");
     AnsiString rule = AnsiString(64, '-');
+    AnsiString ellipsis = Utf8ToAnsi("…");
 };
 
 const Words& W() {
@@ -61,6 +67,36 @@ void AppendUnit(AnsiString& out, const AnsiString& text, const char* unit) {
     const int value = LeadingInt(text);
     if (value <= 0) return;
     out += text + " " + unit + (value >= 2 ? "s" : "") + " ";
+}
+
+// The place of each record's chapter in French order, case and accents aside: the
+// chapters are few, so each is placed once and the records are sorted by number. Texts
+// the collator holds equal still differ as groups and are kept apart by their bytes.
+std::vector<long long> ChapterRanks(const std::vector<TraceFields>& records) {
+    std::unordered_map<AnsiString, long long> ranks;
+    std::vector<long long*> rankOf;
+    std::vector<AnsiString> chapters;
+    rankOf.reserve(records.size());
+    for (const TraceFields& r : records) {
+        const auto [at, added] = ranks.emplace(Trim(r.chap), 0);
+        if (added) chapters.push_back(at->first);
+        rankOf.push_back(&at->second);
+    }
+    QCollator collator{QLocale(QLocale::French, QLocale::France)};
+    std::vector<QString> texts;
+    texts.reserve(chapters.size());
+    for (const AnsiString& c : chapters) texts.push_back(ToQString(c));
+    std::vector<size_t> placed(chapters.size());
+    for (size_t i = 0; i < placed.size(); ++i) placed[i] = i;
+    std::sort(placed.begin(), placed.end(), [&](size_t a, size_t b) {
+        const int c = collator.compare(texts[a], texts[b]);
+        return c != 0 ? c < 0 : chapters[a] < chapters[b];
+    });
+    for (size_t i = 0; i < placed.size(); ++i) ranks[chapters[placed[i]]] = static_cast<long long>(i);
+    std::vector<long long> result;
+    result.reserve(records.size());
+    for (long long* rank : rankOf) result.push_back(*rank);
+    return result;
 }
 
 }  // namespace
@@ -123,16 +159,20 @@ bool ElapsedTimeText(const AnsiString& start, const AnsiString& end, AnsiString&
 }
 
 void SortForReport(std::vector<TraceFields>& records, HistoryOrder order) {
-    if (order != HistoryOrder::ByDate) return;
     struct Keyed {
-        long long key;   // seconds; unreadable starts before every date
+        long long key;
         size_t index;
     };
     std::vector<Keyed> keys;
     keys.reserve(records.size());
-    for (size_t i = 0; i < records.size(); ++i) {
-        TDateTime t;
-        keys.push_back({ParseDateTimeText(records[i].start, t) ? SecondsOf(t) : LLONG_MIN, i});
+    if (order == HistoryOrder::ByDate) {
+        for (size_t i = 0; i < records.size(); ++i) {
+            TDateTime t;
+            keys.push_back({ParseDateTimeText(records[i].start, t) ? SecondsOf(t) : LLONG_MAX, i});
+        }
+    } else {
+        const std::vector<long long> ranks = ChapterRanks(records);
+        for (size_t i = 0; i < records.size(); ++i) keys.push_back({ranks[i], i});
     }
     std::stable_sort(keys.begin(), keys.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
     std::vector<TraceFields> sorted;
@@ -141,37 +181,48 @@ void SortForReport(std::vector<TraceFields>& records, HistoryOrder order) {
     records = std::move(sorted);
 }
 
+AnsiString ShownField(const AnsiString& text) {
+    AnsiString shown = Trim(text);
+    if (shown.size() <= kShownFieldChars) return shown;
+    shown.resize(kShownFieldChars - 1);
+    return TrimRight(shown) + W().ellipsis;
+}
+
 void HistoryReport::Add(const TraceFields& r) {
     const Words& w = W();
     const bool byDate = order_ == HistoryOrder::ByDate;
     const AnsiString group = byDate ? DatePartOf(r.start) : Trim(r.chap);
     if (group != group_) {
-        const AnsiString title = byDate ? DayNameOf(r.start) + group : group;
-        lines_.insert(lines_.end(), {" ", " ", w.rule, AnsiUpperCase(Trim(title)), w.rule});
+        AnsiString title = byDate ? DayNameOf(r.start) + group : group;
+        // Records without a start come after every date, under a title of their own.
+        if (byDate && Trim(title).empty()) title = "Sans date";
+        lines_.insert(lines_.end(), {" ", " ", w.rule, AnsiUpperCase(ShownField(title)), w.rule});
         group_ = group;
         number_ = 1;
     }
 
+    // Every text of the record is cut to a line or two: the memo lays out slowly what
+    // is long, and a record may hold anything.
     lines_.push_back("  " + IntToStr(number_) + ".");
     lines_.push_back(w.day + DayNameOf(r.start));
-    lines_.push_back(w.start + TimePartOf(r.start));
-    lines_.push_back(w.end + TimePartOf(r.end));
+    lines_.push_back(w.start + ShownField(TimePartOf(r.start)));
+    lines_.push_back(w.end + ShownField(TimePartOf(r.end)));
     AnsiString elapsed;
     if (ElapsedTimeText(r.start, r.end, elapsed)) lines_.push_back(w.elapsed + elapsed);
 
-    const AnsiString chapter = w.chapter + AnsiUpperCase(Trim(r.chap));
+    const AnsiString chapter = w.chapter + AnsiUpperCase(ShownField(r.chap));
     if (AnsiUpperCase(Trim(r.code)) != "JEU") {
-        lines_.push_back(w.mark + Trim(r.note) + "/10");
+        lines_.push_back(w.mark + ShownField(r.note) + "/10");
         lines_.push_back(w.check + (r.useverif == "0" ? "non" : "oui"));
-        lines_.push_back(w.kind + Trim(r.type));
+        lines_.push_back(w.kind + ShownField(r.type));
         lines_.push_back(chapter);
     } else {
-        const AnsiString game = AnsiUpperCase(Trim(r.type));
+        const AnsiString game = AnsiUpperCase(ShownField(r.type));
         const bool ship = Pos(kShipGame, game) == 1;
         lines_.push_back(chapter);
         lines_.push_back(w.game + (ship ? AnsiString("LA RECONNAISSANCE NAVALE") : game));
         lines_.push_back(w.outcome + (r.useverif == "0" ? w.success : AnsiString("abandon")));
-        if (ship) lines_.push_back(w.shots + Trim(r.note));
+        if (ship) lines_.push_back(w.shots + ShownField(r.note));
     }
     ++number_;
 }

@@ -36,9 +36,17 @@ AnsiString TimePartOf(const AnsiString& text);
 bool ElapsedTimeText(const AnsiString& start, const AnsiString& end, AnsiString& words);
 
 // Puts the records in the order of the report. By date: in calendar order of their
-// start (the texts sort day first), those whose start cannot be read first; records
-// of equal start keep their order. By chapter: as they are.
+// start (the texts sort day first), those whose start cannot be read after every date.
+// By chapter: in French order, case and accents aside ("additions" before "Équations"
+// before "Fractions"); texts differing in case or accents only stay apart. Records of
+// equal key keep their order.
 void SortForReport(std::vector<TraceFields>& records, HistoryOrder order);
+
+// The longest text of a record the report shows, a line or two of the memo.
+constexpr size_t kShownFieldChars = 120;
+// A text of a record as the report shows it: trimmed, and cut with "…" when longer
+// than kShownFieldChars (which it then is, "…" included).
+AnsiString ShownField(const AnsiString& text);
 
 // The report, made one record at a time in the order of the report.
 class HistoryReport {

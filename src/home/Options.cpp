@@ -5,7 +5,9 @@
 
 #include "home/Intro.h"
 #include "home/Screens.h"
+#include "platform/Dialogs.h"
 #include "player/Mainform_exo.h"
+#include "player/TraceLog.h"
 #include "ui/Artwork.h"
 #include "ui/ScreenParts.h"
 
@@ -35,6 +37,11 @@ TRadioButton* MakeRadio(TGroupBox* group, const AnsiString& name, int row, const
     radio->Font().SetStyle(0);
     radio->SetCaption(Utf8ToAnsi(caption));
     return radio;
+}
+
+AnsiString NotKeptText() {
+    return Utf8ToAnsi("Attention : les choix sont pris en compte pour cette session, mais ils n'ont pas pu "
+                      "être enregistrés pour les suivantes.");
 }
 
 }  // namespace
@@ -131,6 +138,7 @@ void TOptionForm::FormShow(TObject* sender) { ShowValues(); }
 void TOptionForm::FormActivate(TObject* sender) { ShowValues(); }
 
 void TOptionForm::LabelOKClick(TObject* sender) {
+    bool kept = true;
     Guarded([&] {
         int exo = 0, jeux = 1;
         if (!P3->Checked()) {
@@ -140,17 +148,22 @@ void TOptionForm::LabelOKClick(TObject* sender) {
             if (S3->Checked()) StartForm->OptionExo = exo = 2;
             if (D1->Checked()) StartForm->OptionJeux = jeux = 0;
             if (D2->Checked()) StartForm->OptionJeux = jeux = 1;
-            if (P2->Checked()) StoreOptions(exo, jeux);
+            if (P2->Checked()) kept = StoreOptions(exo, jeux);
         }
         ShowValues();
     });
     Close();
+    // The screen is closed first: the learner reads the message over the home screen.
+    if (!kept) ShowMessage(NotKeptText());
 }
 
-void TOptionForm::StoreOptions(int exo, int jeux) {
-    if (!MainFormEXO) return;
+bool TOptionForm::StoreOptions(int exo, int jeux) {
+    if (!MainFormEXO) return false;
     TADOConnection* connection = MainFormEXO->TraceADOConnection;
     TADOTable* table = MainFormEXO->OPTION_Table;
+    // A trace locked by another program is waited for no longer than the player waits
+    // to write a result.
+    const TLockWait wait(connection, TraceLog::kLockWaitMs);
     const bool stored = Guarded([&] {
         if (!connection->Connected()) connection->Open();
         table->Open();
@@ -173,6 +186,7 @@ void TOptionForm::StoreOptions(int exo, int jeux) {
         table->Close();
         Guarded([&] { connection->Close(); });
     }
+    return stored;
 }
 
 void TOptionForm::LabelDefautClick(TObject* sender) {

@@ -54,7 +54,8 @@ private:
     // The value radios from the home screen's OptionExo and OptionJeux.
     void ShowValues();
     // Writes the pair to OptionApp: one record, appended the first time, then rewritten.
-    void StoreOptions(int exo, int jeux);
+    // False when it could not be written.
+    bool StoreOptions(int exo, int jeux);
 };
 
 extern TOptionForm* OptionForm;

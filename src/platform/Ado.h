@@ -76,6 +76,25 @@ private:
     int busyTimeout_ = 5000;
 };
 
+// While it lives, the connection waits at most `ms` for another program's lock (a
+// shorter wait of its own stands); then its own wait is given back. A screen that must
+// not freeze on a locked database reads or writes under one. No connection: nothing.
+class TLockWait {
+public:
+    TLockWait(TADOConnection* connection, int ms)
+        : connection_(connection), own_(connection ? connection->BusyTimeout() : 0) {
+        if (connection_ && ms < own_) connection_->SetBusyTimeout(ms);
+    }
+    ~TLockWait() {
+        if (connection_) connection_->SetBusyTimeout(own_);
+    }
+    TLockWait(const TLockWait&) = delete;
+    TLockWait& operator=(const TLockWait&) = delete;
+private:
+    TADOConnection* connection_;
+    int own_;
+};
+
 // One field of the current record; obtained from TDataSet::FieldByName.
 class TField {
 public:

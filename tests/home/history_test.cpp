@@ -7,12 +7,32 @@
 #include "../player/ChapterFixture.h"
 #include "home/Historique.h"
 #include "home/HistoryReport.h"
+#include "LockedDatabase.h"
 
 namespace {
 
 using Texts = std::vector<AnsiString>;
 
 const AnsiString kRule(64, '-');
+
+// The report's outline: group titles (between two rules) and record numbers in order.
+AnsiString Outline(const Texts& lines) {
+    AnsiString outline;
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (i > 0 && i + 1 < lines.size() && lines[i - 1] == kRule && lines[i + 1] == kRule)
+            outline += "[" + lines[i] + "] ";
+        else if (!lines[i].empty() && lines[i].back() == '.' && lines[i].find("     ") != 0)
+            outline += Trim(lines[i]) + " ";
+    return Trim(outline);
+}
+
+// The report of these records, in its order, as the memo shows it.
+Texts ReportOf(std::vector<TraceFields> records, HistoryOrder order) {
+    SortForReport(records, order);
+    HistoryReport report(order);
+    for (const TraceFields& r : records) report.Add(r);
+    return SplitLines(report.Text());
+}
 
 }  // namespace
 
@@ -46,7 +66,8 @@ TEST(HistoryReportLogic, DayNamesTimePartsElapsedTimesAndCalendarOrder) {
         }
     }
 
-    // By date, starts sort day first and by year; unreadable starts first, ties kept.
+    // By date, starts sort day first and by year; unreadable starts after every date,
+    // ties kept.
     std::vector<TraceFields> records;
     for (const char* start : {"02/04/2024 08:00:00", "13/03/2024 10:00:00", "13/03/2024 10:00:00", "13/03/2024 9:30:00",
                               "20/12/2023 10:00:00", "", "hier"}) {
@@ -58,7 +79,51 @@ TEST(HistoryReportLogic, DayNamesTimePartsElapsedTimesAndCalendarOrder) {
     SortForReport(records, HistoryOrder::ByDate);
     AnsiString order;
     for (const TraceFields& r : records) order += r.code;
-    EXPECT_EQ(order, "5643120");
+    EXPECT_EQ(order, "4312056");
+}
+
+TEST(HistoryReportLogic, ChaptersInFrenchOrderCaseAndAccentsAside) {
+    // Chapters as written, in the order of the trace -> titles and numbers of the report.
+    const std::pair<std::vector<const char*>, const char*> cases[] = {
+        {{"Problèmes", "additions", "Équations", "Fractions", "additions", "zéro", "Zoo"},
+         "[ADDITIONS] 1. 2. [ÉQUATIONS] 1. [FRACTIONS] 1. [PROBLÈMES] 1. [ZÉRO] 1. [ZOO] 1."},
+        // A change of case or accent only still starts a group, next to its twin.
+        {{"Additions", "Bilan", "additions", " Additions ", "élan", "Elan", "Élan"},
+         "[ADDITIONS] 1. [ADDITIONS] 1. 2. [BILAN] 1. [ELAN] 1. [ÉLAN] 1. [ÉLAN] 1."},
+        // Without a chapter first, under no title.
+        {{"Jeu", "", "cube", ""}, "1. 2. [CUBE] 1. [JEU] 1."},
+    };
+    for (const auto& [chapters, outline] : cases) {
+        std::vector<TraceFields> records;
+        for (const char* chapter : chapters) {
+            TraceFields r;
+            r.start = "13/03/2024 10:00:00";
+            r.chap = Ansi(chapter);
+            records.push_back(r);
+        }
+        EXPECT_EQ(Outline(ReportOf(records, HistoryOrder::ByChapter)), Ansi(outline)) << outline;
+    }
+}
+
+TEST(HistoryReportLogic, EveryTextOfARecordIsCutToALineOrTwo) {
+    const AnsiString huge(1 << 20, 'x'), long2(kShownFieldChars + 1, 'y'), fits(kShownFieldChars, 'z');
+    EXPECT_EQ(ShownField("  " + fits + "  "), fits);
+    EXPECT_EQ(ShownField(long2), AnsiString(kShownFieldChars - 1, 'y') + Ansi("…"));
+    EXPECT_EQ(ShownField(AnsiString(kShownFieldChars - 1, 'a') + "      b"), AnsiString(kShownFieldChars - 1, 'a') + Ansi("…"));
+
+    // A megabyte in each text of an exercise and of a game record, by date and by chapter.
+    TraceFields exercise{"101", "13/03/2024 " + huge, "13/03/2024 " + huge, huge, "0", huge, huge};
+    TraceFields game{"jeu", huge, huge, huge, "1", "La reconnaissance " + huge, huge};
+    for (HistoryOrder order : {HistoryOrder::ByDate, HistoryOrder::ByChapter}) {
+        const Texts lines = ReportOf({exercise, game}, order);
+        size_t cut = 0;
+        for (const AnsiString& line : lines) {
+            EXPECT_LE(line.size(), 40 + kShownFieldChars) << line.substr(0, 40);
+            cut += line.find(Ansi("…")) != AnsiString::npos;
+        }
+        EXPECT_GE(cut, 10u);
+        EXPECT_EQ(Outline(lines).substr(0, 17), order == HistoryOrder::ByDate ? "[MERCREDI 13/03/2" : "[XXXXXXXXXXXXXXXX");
+    }
 }
 
 namespace {
@@ -122,16 +187,6 @@ protected:
     }
     Texts Shown() { return SplitLines(H().Histo->Text()); }
 
-    // The report's outline: group titles (between two rules) and record numbers in order.
-    static AnsiString Outline(const Texts& lines) {
-        AnsiString outline;
-        for (size_t i = 0; i < lines.size(); ++i)
-            if (i > 0 && i + 1 < lines.size() && lines[i - 1] == kRule && lines[i + 1] == kRule)
-                outline += "[" + lines[i] + "] ";
-            else if (!lines[i].empty() && lines[i].back() == '.' && lines[i].find("     ") != 0)
-                outline += Trim(lines[i]) + " ";
-        return Trim(outline);
-    }
     // What follows the label on each line that starts with it (UTF-8 label), sorted.
     static Texts Values(const Texts& lines, const char* label) {
         const AnsiString prefix = Ansi(label);
@@ -173,17 +228,20 @@ TEST_F(HistoryTest, ByDateThenByChapterOnATraceOfExercisesAndGames) {
     EXPECT_EQ(modalForms, Texts{"HistoriqueForm"});
     EXPECT_EQ(again, byDate);
 
-    // By date, in calendar order: first the record without a start time under no
-    // title, then one group a day, numbered from 1.
-    EXPECT_EQ(Outline(byDate), "1. [MERCREDI 13/03/2024] 1. 2. [SAMEDI 16/03/2024] 1. 2. 3. 4. 5. 6. [MARDI 02/04/2024] 1.");
-    EXPECT_EQ(Texts(byDate.begin(), byDate.begin() + 22),
-              Lines({"1.", "     Jour de la semaine: ", "     Heure de début: ", "     Heure de fin:\t  09:30:00",
-                     "     Note obtenue: 10/10", "     A sollicité la vérification: non", "     Type d'exercice: QB",
-                     "     Chapitre: ", " ", " ", kRule.c_str(), "MERCREDI 13/03/2024", kRule.c_str(), "  1.",
+    // By date, in calendar order: one group a day, numbered from 1, then the record
+    // without a start time under a title of its own.
+    EXPECT_EQ(Outline(byDate),
+              "[MERCREDI 13/03/2024] 1. 2. [SAMEDI 16/03/2024] 1. 2. 3. 4. 5. 6. [MARDI 02/04/2024] 1. [SANS DATE] 1.");
+    EXPECT_EQ(Texts(byDate.begin(), byDate.begin() + 12),
+              Lines({kRule.c_str(), "MERCREDI 13/03/2024", kRule.c_str(), "  1.",
                      "     Jour de la semaine: Mercredi ", "     Heure de début: 10:00:00",
                      "     Heure de fin:\t  11:05:00", "     Temps écoulé:\t  01 heure 05 minutes",
                      "     Note obtenue: 10/10", "     A sollicité la vérification: non",
                      "     Type d'exercice: QB", "     Chapitre: LES GRANDS NOMBRES"}));
+    EXPECT_EQ(Texts(byDate.end() - 13, byDate.end()),
+              Lines({" ", " ", kRule.c_str(), "SANS DATE", kRule.c_str(), "  1.", "     Jour de la semaine: ",
+                     "     Heure de début: ", "     Heure de fin:\t  09:30:00", "     Note obtenue: 10/10",
+                     "     A sollicité la vérification: non", "     Type d'exercice: QB", "     Chapitre:"}));
     EXPECT_EQ(Values(byDate, "     Temps écoulé:\t  "),
               Lines({"00", "01 heure 05 minutes", "01 minute", "01 minute 05 secondes", "01 minute 30 secondes",
                      "02 minutes", "05 minutes", "12 minutes 40 secondes", "45 secondes"}));
@@ -191,7 +249,7 @@ TEST_F(HistoryTest, ByDateThenByChapterOnATraceOfExercisesAndGames) {
 
     // By chapter: the leading record without a chapter, the games under JEU, and a
     // change of case only starts a group that reads the same.
-    EXPECT_EQ(Outline(byChapter), "1. [JEU] 1. 2. 3. 4. [LES GRANDS NOMBRES] 1. 2. 3. 4. [LES GRANDS NOMBRES] 1.");
+    EXPECT_EQ(Outline(byChapter), "1. [JEU] 1. 2. 3. 4. [LES GRANDS NOMBRES] 1. [LES GRANDS NOMBRES] 1. 2. 3. 4.");
     // A ship-game record whole, from its number to its shots.
     const auto shots = std::find(byChapter.begin(), byChapter.end(), Ansi("     Nombre de tirs utilisés: 37"));
     ASSERT_NE(shots, byChapter.end());
@@ -234,5 +292,46 @@ TEST_F(HistoryTest, AnEmptyOrUnreadableTraceAndAConnectionLeftOpen) {
                                    "occupé par un autre programme ou abîmé.")});
     ASSERT_EQ(std::rename(aside.c_str(), data->TraceDb().c_str()), 0);
     SendClick(H().LabelVisualiser);
-    EXPECT_EQ(Outline(Shown()).substr(0, 25), "1. [MERCREDI 13/03/2024] ");
+    EXPECT_EQ(Outline(Shown()).substr(0, 25), "[MERCREDI 13/03/2024] 1. ");
+}
+
+// The trace held by another program: the report waits no longer than the player does
+// to write a result (were it to wait as long as the connection allows, an hour here,
+// this test would hang) and tells the learner at once.
+TEST_F(HistoryTest, ALockedTraceIsToldAtOnce) {
+    FillTrace();
+    const int anHour = 3600 * 1000;
+    player->TraceADOConnection->SetBusyTimeout(anHour);
+    {
+        LockedDatabase holder(data->TraceDb(), "EXCLUSIVE");
+        ASSERT_TRUE(holder.Held());
+        SendClick(H().LabelVisualiser);
+    }
+    EXPECT_EQ(H().Histo->Text(), "");
+    EXPECT_EQ(messages, Texts{Ansi("L'historique n'a pas pu être lu : le fichier bd_trace.mdb est absent, "
+                                   "occupé par un autre programme ou abîmé.")});
+    EXPECT_FALSE(player->TraceADOConnection->Connected());
+    EXPECT_EQ(player->TraceADOConnection->BusyTimeout(), anHour);
+    // Held for writing only, the trace is read as usual.
+    messages.clear();
+    LockedDatabase writer(data->TraceDb(), "IMMEDIATE");
+    ASSERT_TRUE(writer.Held());
+    SendClick(H().LabelVisualiser);
+    EXPECT_EQ(Outline(Shown()).substr(0, 25), "[MERCREDI 13/03/2024] 1. ");
+    EXPECT_TRUE(messages.empty());
+}
+
+// A record holding a megabyte of text is shown cut, under the chapters in French order.
+TEST_F(HistoryTest, AHugeTextIsShownCutAndChaptersSortAsInFrench) {
+    const std::string huge(1 << 20, 'x');
+    ExecSql(data->TraceDb(), "INSERT INTO TraceExo VALUES ('101', '13/03/2024 10:00:00', '13/03/2024 10:01:00', 7, 0, '" +
+                                 huge + "', 'Équations', 'N1');"
+                                 "INSERT INTO TraceExo VALUES ('102', '13/03/2024 10:02:00', '13/03/2024 10:03:00', 8, 0, "
+                                 "'QB', 'additions', 'N2');"
+                                 "INSERT INTO TraceExo VALUES ('103', '13/03/2024 10:04:00', '13/03/2024 10:05:00', 9, 0, "
+                                 "'QB', 'Fractions', 'N3');");
+    const Texts lines = Report(H().TC);
+    EXPECT_EQ(Outline(lines), Ansi("[ADDITIONS] 1. [ÉQUATIONS] 1. [FRACTIONS] 1."));
+    EXPECT_EQ(Values(lines, "     Type d'exercice: "),
+              (Texts{"QB", "QB", std::string(kShownFieldChars - 1, 'x') + Ansi("…")}));
 }

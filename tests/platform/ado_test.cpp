@@ -6,6 +6,7 @@
 
 #include "Ado.h"
 #include "Files.h"
+#include "LockedDatabase.h"
 #include "Unprivileged.h"
 
 namespace fs = std::filesystem;
@@ -254,4 +255,31 @@ TEST_F(AdoTest, ClosingTheConnectionClosesItsDatasets) {
     other.reset();
     EXPECT_FALSE(t.Active());
     EXPECT_EQ(t.Connection(), nullptr);
+}
+
+// A shortened wait for another program's lock: a locked database fails at once instead
+// of after the connection's own wait (an hour here: without it this test would hang),
+// then the connection has its own wait back; a shorter one of its own stands.
+TEST_F(AdoTest, ALockWaitShortensTheConnectionsWaitWhileItLives) {
+    const int anHour = 3600 * 1000;
+    cn_.Close();
+    cn_.SetBusyTimeout(anHour);
+    LockedDatabase other(path_, "EXCLUSIVE");
+    ASSERT_TRUE(other.Held());
+    {
+        const TLockWait wait(&cn_, 20);
+        EXPECT_EQ(cn_.BusyTimeout(), 20);
+        cn_.Open();
+        EXPECT_THROW(Codes("SELECT * FROM TraceExo", "ExoCode"), EDatabaseError);
+    }
+    EXPECT_EQ(cn_.BusyTimeout(), anHour);
+    cn_.SetBusyTimeout(10);
+    {
+        const TLockWait wait(&cn_, 20);
+        EXPECT_EQ(cn_.BusyTimeout(), 10);
+        const TLockWait none(nullptr, 20);
+    }
+    EXPECT_EQ(cn_.BusyTimeout(), 10);
+    other.Release();
+    EXPECT_EQ(Codes("SELECT * FROM TraceExo", "ExoCode"), V{});
 }
