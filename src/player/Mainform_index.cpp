@@ -74,10 +74,9 @@ void TMainFormEXO::CountChapterExercises() {
         GEN_Query->SetSQLText(CountQueryText(ExoTableName));
         GEN_Query->Open();
         const TField code = GEN_Query->FieldByName("codeExo");
-        const TField type = GEN_Query->FieldByName("typeExo");
         const TField number = GEN_Query->FieldByName("NbExo");
         for (GEN_Query->First(); !GEN_Query->Eof(); GEN_Query->Next())
-            counts.Add(code.AsString(), static_cast<int>(type.AsInteger()), number.AsInteger());
+            counts.Add(code.AsString(), number.AsInteger());
         GEN_Query->Close();
     });
 
