@@ -1,7 +1,8 @@
 // Timing of the exercise player at scale: the show (table of contents and counts) on
-// the exercise database of make-big-exos.py at two sizes, CORRIGER's trace write on a
-// trace of 100 and of 1,000,000 rows, and the parse of a 400 KB exercise text.
-// Repetitions come from the command line (--benchmark_repetitions=9).
+// the exercise database of make-big-exos.py at two sizes, beside the same contents
+// shown by the smallest Qt program, CORRIGER's trace write on a trace of 100 and of
+// 1,000,000 rows, and the parse of a 400 KB exercise text.
+// Repetitions come from the command line (--benchmark_repetitions=15).
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -12,7 +13,9 @@
 #include <unistd.h>
 
 #include "BenchScreens.h"
+#include "Builder.h"
 #include "DataFolder.h"
+#include "ReferenceContents.h"
 #include "platform/Ado.h"
 #include "player/ContentCodec.h"
 #include "player/Mainform_exo.h"
@@ -47,7 +50,10 @@ bool MakeExercises(int scale) {
     const std::string command = "python3 '" + script + "' '" + ExosCopy(scale) + "' " +
                                 std::to_string(kExercises * scale) + " " +
                                 std::to_string(kEntries * scale);
-    return std::system(command.c_str()) == 0 && fs::exists(ExosCopy(scale));
+    if (std::system(command.c_str()) != 0 || !fs::exists(ExosCopy(scale))) return false;
+    // A school's database comes from the builder, with the indexes it writes.
+    for (const LevelInfo& level : LevelTables()) ExecSql(ExosCopy(scale), LevelTableIndexSql(level.table));
+    return true;
 }
 
 // A copy of the empty trace database holding `rows` records.
@@ -112,6 +118,17 @@ static void BM_ShowAndClose(benchmark::State& state) {
     MainFormEXO->FormClose();
 }
 BENCHMARK(BM_ShowAndClose)->ArgName("scale")->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
+
+// The same contents shown by the smallest Qt program, on the same database: the floor
+// of the two benchmarks above.
+static void BM_ReferenceContents(benchmark::State& state) {
+    const int scale = static_cast<int>(state.range(0));
+    if (!UseExercises(state, scale)) return;
+    QTreeWidget tree;
+    for (auto _ : state) ReferenceLoadContents(folder->ExosDb(), "Mathematiques", "CM1", "exos_math_cm1", tree);
+    if (tree.topLevelItemCount() == 0) state.SkipWithError("reference contents not loaded");
+}
+BENCHMARK(BM_ReferenceContents)->ArgName("scale")->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
 
 // CORRIGER's trace write (open the table, append, eight fields, post, close) on a
 // trace of the given size; the row written is taken away again untimed.

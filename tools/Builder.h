@@ -15,6 +15,12 @@ std::string DefaultContentDir();
 // laid out to be checked). Throws BuildError.
 void BuildExerciseDatabase(const std::string& contentDir, const std::string& outPath);
 
+// The indexes of a level table, to run once its rows are in (IF NOT EXISTS, so that
+// they may be added to a database made before): the chapter lookup by code and the
+// per-code count of the eight kinds, whose query must keep the condition
+// "typeExo IN (1, 2, 3, 4, 5, 6, 7, 8)" to be able to walk it.
+std::string LevelTableIndexSql(const std::string& table);
+
 // Creates an empty trace database (TraceExo, OptionApp, Apprenant) at path. Refuses
 // to replace an existing file. Throws BuildError.
 void CreateTraceDatabase(const std::string& path);

@@ -1,8 +1,6 @@
 // The table of contents without any screen.
 #include "player/ChapterIndex.h"
 
-#include "player/Sequence.h"
-
 bool SplitChapterLine(const AnsiString& line, AnsiString& code, AnsiString& title) {
     const AnsiString s = Trim(line);
     if (s.size() < 3 || s[0] != '[') return false;
@@ -47,10 +45,11 @@ AnsiString EntryDataWithTotal(const AnsiString& code, const AnsiString& total) {
 }
 
 AnsiString CountQueryText(const AnsiString& tableName) {
-    // One pass over the table itself: walking the index on the code would look every
-    // row up in the table and still sort by kind.
-    return "SELECT codeExo, typeExo, COUNT(*) AS NbExo FROM " + tableName +
-           " NOT INDEXED WHERE (typeExo IN (1, 2, 3, 4, 5, 6, 7, 8)) GROUP BY codeExo, typeExo";
+    // The builder indexes exactly these rows on (codeExo, typeEXO): the count walks that
+    // index alone, already in code order, and hands over one row per code. SQLite
+    // takes that index only while the condition below stays the index's own.
+    return "SELECT codeExo, COUNT(*) AS NbExo FROM " + tableName +
+           " WHERE (typeExo IN (1, 2, 3, 4, 5, 6, 7, 8)) GROUP BY codeExo";
 }
 
 AnsiString NarrowQueryToChapter(const AnsiString& sql, const AnsiString& code) {
@@ -64,25 +63,14 @@ AnsiString NarrowQueryToChapter(const AnsiString& sql, const AnsiString& code) {
     return SubString(sql, 1, p) + "\"" + quoted + "\"))";
 }
 
-void ChapterCountTable::Add(const AnsiString& code, int typeExo, long long count) {
-    if (code.empty() || typeExo < 1 || typeExo > 8) return;
-    chapters_[code].perPage[static_cast<size_t>(PageNumberOfType(typeExo) - 1)] += count;
-}
-
-AnsiString ChapterCountTable::Counts(const AnsiString& code) const {
-    const auto found = chapters_.find(code);
-    if (found == chapters_.end()) return "";
-    AnsiString text;
-    for (long long n : found->second.perPage) text += (text.empty() ? "" : ", ") + IntToStr(n);
-    return text;
+void ChapterCountTable::Add(const AnsiString& code, long long count) {
+    if (!code.empty()) chapters_[code].total += count;
 }
 
 bool ChapterCountTable::TakeEntryData(const AnsiString& code, AnsiString& data) {
     const auto found = chapters_.find(code);
     if (found == chapters_.end() || found->second.taken) return false;
     found->second.taken = true;
-    long long total = 0;
-    for (long long n : found->second.perPage) total += n;
-    data = EntryDataWithTotal(code, IntToStr(total));
+    data = EntryDataWithTotal(code, IntToStr(found->second.total));
     return true;
 }

@@ -1,8 +1,7 @@
 #pragma once
 // The table of contents without any screen: chapter codes of the programme lines,
-// the per-code exercise counts, the entry texts and the narrowing of the exercise
+// the exercise counts per code, the entry texts and the narrowing of the exercise
 // query to one chapter.
-#include <array>
 #include <unordered_map>
 #include <vector>
 
@@ -28,8 +27,8 @@ AnsiString EntryChapterCode(const AnsiString& data);
 // The data of the first entry of a code once counted: code + " NbExo = " + total.
 AnsiString EntryDataWithTotal(const AnsiString& code, const AnsiString& total);
 
-// The count query over a level table: one row per code and kind (codeExo, typeExo,
-// NbExo), the eight kinds in one scan.
+// The count query over a level table: one row per code (codeExo, NbExo), the
+// exercises of the eight kinds together.
 AnsiString CountQueryText(const AnsiString& tableName);
 
 // The exercise query narrowed to one chapter: the text up to its first "=", then
@@ -37,22 +36,18 @@ AnsiString CountQueryText(const AnsiString& tableName);
 // doubled, so the code stays one literal. A text without "=" is kept as it is.
 AnsiString NarrowQueryToChapter(const AnsiString& sql, const AnsiString& code);
 
-// The exercise counts of each chapter code, one number per kind in page order
-// (QCM, QO, QB, QCC, QTRO, QTRC, QMR, QMT), found by code.
+// The number of exercises of each chapter code, found by code.
 class ChapterCountTable {
 public:
-    // Adds the count of a code for a kind of the level table (typeExo 1..8); an empty
-    // code and any other kind are left out.
-    void Add(const AnsiString& code, int typeExo, long long count);
+    // Adds exercises to a code; an empty code is left out.
+    void Add(const AnsiString& code, long long count);
     int Count() const { return static_cast<int>(chapters_.size()); }
-    // "2, 0, 0, 0, 0, 0, 0, 3"; "" for a code without exercises.
-    AnsiString Counts(const AnsiString& code) const;
     // The data of the first entry holding a code (code + " NbExo = " + total): true
     // once per code with exercises, false for any other code and the later entries.
     bool TakeEntryData(const AnsiString& code, AnsiString& data);
 private:
     struct Chapter {
-        std::array<long long, 8> perPage{};
+        long long total = 0;
         bool taken = false;
     };
     std::unordered_map<AnsiString, Chapter> chapters_;

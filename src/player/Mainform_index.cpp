@@ -47,15 +47,22 @@ void TMainFormEXO::Load_IndexClick(TObject*) {
 
         TStringList lines;
         lines.SetText(Trim(programme));
-        IndexTree->LoadFromLines(lines.Items());
-
-        for (TTreeNode* node : IndexTree->Nodes()) {
+        // A coded line goes into the tree with its title already: changing a node's text
+        // once it is in the view makes the view update its row, for every chapter.
+        std::vector<AnsiString> entries = lines.Items();
+        std::vector<std::pair<size_t, AnsiString>> codes;
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const size_t tabs = entries[i].find_first_not_of('\t');
             AnsiString code, title;
-            if (SplitChapterLine(node->Text(), code, title)) {
-                node->SetText(title);
-                node->SetData(code);
+            if (tabs != AnsiString::npos && SplitChapterLine(entries[i].substr(tabs), code, title)) {
+                entries[i] = entries[i].substr(0, tabs) + title;
+                codes.emplace_back(i, code);
             }
         }
+        IndexTree->LoadFromLines(entries);
+        // One node per line, in the order of the lines.
+        const std::vector<TTreeNode*> nodes = IndexTree->Nodes();
+        for (const auto& [line, code] : codes) nodes.at(line)->SetData(code);
         for (int i = 0; i < IndexTree->TopCount(); ++i) IndexTree->TopItem(i)->Expand(true);
 
         if (TTreeNode* first = IndexTree->GetFirstNode()) {
@@ -74,10 +81,9 @@ void TMainFormEXO::CountChapterExercises() {
         GEN_Query->SetSQLText(CountQueryText(ExoTableName));
         GEN_Query->Open();
         const TField code = GEN_Query->FieldByName("codeExo");
-        const TField type = GEN_Query->FieldByName("typeExo");
         const TField number = GEN_Query->FieldByName("NbExo");
         for (GEN_Query->First(); !GEN_Query->Eof(); GEN_Query->Next())
-            counts.Add(code.AsString(), static_cast<int>(type.AsInteger()), number.AsInteger());
+            counts.Add(code.AsString(), number.AsInteger());
         GEN_Query->Close();
     });
 

@@ -1,7 +1,8 @@
-// Rules of the player that need no screen: programme lines, the jump list, marks from
-// points (the screens using them are tested through the player).
+// Rules of the player that need no screen: programme lines, the count query, the jump
+// list, marks from points (the screens using them are tested through the player).
 #include <gtest/gtest.h>
 
+#include "DataFolder.h"
 #include "player/ChapterIndex.h"
 #include "player/Marking.h"
 #include "player/Sequence.h"
@@ -23,6 +24,16 @@ TEST(ChapterLine, CodesTitlesAndRemarks) {
     }
     EXPECT_EQ(CutRemark("#(tout)"), "");
     EXPECT_EQ(CutRemark("Un # seul (pas de remarque) "), "Un # seul (pas de remarque)");
+}
+
+TEST(CountQuery, WalksTheBuildersIndexWithoutSorting) {
+    TempDataFolder folder;
+    for (const LevelInfo& level : LevelTables()) {
+        const auto plan = ReadRows(folder.ExosDb(), "EXPLAIN QUERY PLAN " + CountQueryText(level.table));
+        ASSERT_EQ(plan.size(), 1u) << level.table;   // no "USE TEMP B-TREE FOR GROUP BY"
+        EXPECT_NE(plan[0].at("detail").find("COVERING INDEX idx_" + level.table + "_codeExo_typeEXO"),
+                  std::string::npos) << plan[0].at("detail");
+    }
 }
 
 TEST(JumpList, EntriesForTheChapterSize) {

@@ -43,6 +43,36 @@ TEST(Builder, EveryExerciseIsStoredInFileOrderScrambledAndFoundThroughItsCode) {
     EXPECT_EQ(next, source.exercises.size());
 }
 
+TEST(Builder, LevelTablesAreIndexedForTheChapterLookupAndTheCount) {
+    TempDataFolder folder;
+    for (const LevelInfo& level : LevelTables()) {
+        const std::string& t = level.table;
+        const struct { std::string query, plan; } cases[] = {
+            // A chapter's exercises come in the order they were written: through the
+            // index on the code alone, never the count's, which is ordered by kind.
+            {"SELECT * FROM " + t + " WHERE ((codeExo=\"N1\"))",
+             "SEARCH " + t + " USING INDEX idx_" + t + "_codeExo (codeExo=?)"},
+            // The count of the eight kinds walks its index, grouped by code and kind or
+            // by code alone, with no sort.
+            {"SELECT codeExo, typeExo, COUNT(*) AS NbExo FROM " + t +
+                 " WHERE (typeExo IN (1, 2, 3, 4, 5, 6, 7, 8)) GROUP BY codeExo, typeExo",
+             "SCAN " + t + " USING COVERING INDEX idx_" + t + "_codeExo_typeEXO"},
+            {"SELECT codeExo, COUNT(*) AS NbExo FROM " + t +
+                 " WHERE (typeExo IN (1, 2, 3, 4, 5, 6, 7, 8)) GROUP BY codeExo",
+             "SCAN " + t + " USING COVERING INDEX idx_" + t + "_codeExo_typeEXO"},
+        };
+        for (const auto& c : cases) {
+            const auto plan = ReadRows(folder.ExosDb(), "EXPLAIN QUERY PLAN " + c.query);
+            ASSERT_EQ(plan.size(), 1u) << c.query;
+            EXPECT_EQ(plan[0].at("detail"), c.plan) << c.query;
+        }
+    }
+    // Run again on a database that has them, the statements change nothing.
+    const std::string before = ReadFileBytes(folder.ExosDb());
+    ExecSql(folder.ExosDb(), LevelTableIndexSql("exos_math_cm1"));
+    EXPECT_EQ(ReadFileBytes(folder.ExosDb()), before);
+}
+
 TEST(Builder, ALayOutKeepsTheTraceAndTheLearnerFileAndRebuildsExercises) {
     TempDataFolder folder({"Paul@Mathematiques CM1", "Zo\xC3\xA9@Fran\xC3\xA7" "ais 6e"});
     const std::string learners = ReadFileBytes(folder.LearnerFile());
