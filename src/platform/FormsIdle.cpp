@@ -53,11 +53,13 @@ private:
 };
 
 // Whether the screen shows the control on one of its pages: nothing between them is
-// hidden but pages, which their page control hides while another one is shown. Pictures
-// kept in hidden stores are drawn when a screen first copies them out.
+// hidden but pages, which their page control hides while another one is shown, and
+// layers covering at least half the screen, which it shows in turn. Pictures kept in
+// small hidden stores are drawn when a screen first copies them out.
 bool OnAPageOf(QWidget* w, const TForm* form) {
+    const int half = form->width() * form->height() / 2;
     for (; w && w != form; w = w->parentWidget())
-        if (w->isHidden() && !dynamic_cast<TTabSheet*>(w)) return false;
+        if (w->isHidden() && !dynamic_cast<TTabSheet*>(w) && w->width() * w->height() < half) return false;
     return w == form;
 }
 

@@ -77,14 +77,20 @@ TEST_F(FormsIdleTest, LaterScreensKeepTheirPlaceAndModalShowingsFindThemWhole) {
     EXPECT_EQ(steps.size(), 3u);
 }
 
-TEST_F(FormsIdleTest, IdleStepsBuildOneAtATimeThenDrawWhatPagesShowNotHiddenStores) {
+TEST_F(FormsIdleTest, IdleStepsBuildOneAtATimeThenDrawWhatPagesAndLayersShowNotHiddenStores) {
     bool onPage = false, onOtherPage = false, inStore = false;
     auto* pages = new TPageControl(main, "Pages");
     auto* shown = new TTabSheet(pages, "Shown", "Un");
     auto* behind = new TTabSheet(pages, "Behind", "Deux");
     pages->SetActivePageIndex(0);
     auto* store = new TPanel(main, "Store");
+    store->SetBounds(0, 0, 800, 100);
     store->Hide();
+    bool onLayer = false;
+    auto* layer = new TPanel(main, "Layer");
+    layer->SetBounds(10, 10, main->Width() - 20, main->Height() - 20);
+    layer->Hide();
+    (new TImage(layer, "D"))->Picture().SetDeferred(Picture(&onLayer));
     (new TImage(shown, "A"))->Picture().SetDeferred(Picture(&onPage));
     (new TImage(behind, "B"))->Picture().SetDeferred(Picture(&onOtherPage));
     (new TImage(store, "C"))->Picture().SetDeferred(Picture(&inStore));
@@ -100,6 +106,7 @@ TEST_F(FormsIdleTest, IdleStepsBuildOneAtATimeThenDrawWhatPagesShowNotHiddenStor
     EXPECT_GE(more, 2);
     EXPECT_TRUE(onPage);
     EXPECT_TRUE(onOtherPage);
+    EXPECT_TRUE(onLayer);
     EXPECT_FALSE(inStore);
     EXPECT_FALSE(Application->RunIdleStep());
 }
