@@ -9,6 +9,7 @@
 #include <QBackingStore>
 #include <QPainter>
 #include <QEvent>
+#include <QSet>
 
 namespace {
 
@@ -101,6 +102,21 @@ void TApplication::PlanDrawingAhead() {
             if (!screen) return;
             screen->ensurePolished();
             if (!screen->testAttribute(Qt::WA_WState_Created)) screen->winId();
+            // The letters of every control's font, hidden ones too, are drawn once: the
+            // font files are read and the letters kept, whatever text comes later.
+            static const QString letters = QString::fromUtf8(
+                " !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[]_abcdefghijklmnopqrstuvwxyz"
+                "{|}àâäçéèêëîïôöùûüÀÂÇÉÈÊËÎÏÔÙÛœŒ«»’…€");
+            QImage sheet(16, 16, QImage::Format_RGB32);
+            QPainter p(&sheet);
+            QSet<QString> seen;
+            for (QWidget* w : screen->findChildren<QWidget*>()) {
+                const QFont& font = w->font();
+                if (seen.contains(font.key())) continue;
+                seen.insert(font.key());
+                p.setFont(font);
+                p.drawText(0, 12, letters);
+            }
         });
         // TControl has no meta-object of its own: every widget is looked at.
         for (QWidget* w : form->findChildren<QWidget*>()) {
