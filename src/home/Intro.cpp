@@ -179,7 +179,6 @@ void TStartForm::BuildLayout() {
     changer_liste_img->Picture().Assign(changer_1->Picture());
     changer_liste = HotLabel(this, "changer_liste", 798, 206, changeSize.width(),
                                  changeSize.height());
-
 }
 
 void TStartForm::BuildPictureStores() {
@@ -426,6 +425,8 @@ void TStartForm::FormShow(TObject* sender) {
         const std::string path = LearnerFilePath();
         bool asked = false;
         if (!FileExists(path)) {
+            // The identification is one of the screens built later: build them now.
+            Application->CompleteForms();
             Identification->ShowModal();
             asked = true;
         }

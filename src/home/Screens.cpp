@@ -18,8 +18,7 @@ constexpr TColor kFrameHoverColor = 0x00FFFF;   // yellow
 void CreateScreens() {
     Application->CreateForm(StartForm);
     Application->CreateForm(MainFormEXO);
-    // The start-up sequence may show the identification before the home screen.
-    Application->CreateForm(Identification);
+    Application->CreateFormLater(Identification);
     Application->CreateFormLater(OptionForm);
     Application->CreateFormLater(HistoriqueForm);
     Application->CreateFormLater(Abientot);

@@ -6,7 +6,7 @@
 // Creates the eight screens through the application object, in order: home screen
 // (the main window), exercise player, identification, options, history, goodbye
 // screen, games, input box. Each lands in its global pointer. What the first window
-// does not show (the last five screens, the parts of the home screen and the player
+// does not show (the last six screens, the parts of the home screen and the player
 // shown later) is built when the loop is first idle, or before a screen is shown
 // modally or takes input, whichever comes first.
 void CreateScreens();

@@ -7,8 +7,8 @@
 
 #include <QApplication>
 #include <QBackingStore>
-#include <QPainter>
 #include <QEvent>
+#include <QPainter>
 #include <QSet>
 
 namespace {
@@ -46,7 +46,8 @@ protected:
 private:
     // One step at a time: what arrives meanwhile waits for one step at most.
     void Step() {
-        if (Application->RunIdleStep()) QTimer::singleShot(0, this, [this] { Step(); });
+        // The screens it was started for are gone (tests create them anew): nothing to do.
+        if (main_ && Application->RunIdleStep()) QTimer::singleShot(0, this, [this] { Step(); });
         else deleteLater();
     }
     QPointer<TForm> main_;
