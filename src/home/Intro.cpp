@@ -48,6 +48,17 @@ TLabel* MakeTextCommand(TControl* parent, const AnsiString& name, const AnsiStri
 TStartForm::TStartForm() : TForm("StartForm") {
     BuildLayout();
     WireEvents();
+    // The two pop-up panels and the scrambler's panel are hidden at first: built when
+    // the program is idle (see CreateScreens).
+    Application->Defer([this] {
+        FillClassesPanel();
+        BuildLearnerPanel();
+        BuildCryptPanel();
+        // The pop-up panels stand above everything else.
+        panel_liste_classes->BringToFront();
+        panel_liste_eleves->BringToFront();
+        WirePanels();
+    });
 }
 
 TStartForm::~TStartForm() = default;
@@ -168,13 +179,6 @@ void TStartForm::BuildLayout() {
     changer_liste_img->Picture().Assign(changer_1->Picture());
     changer_liste = HotLabel(this, "changer_liste", 798, 206, changeSize.width(),
                                  changeSize.height());
-
-    BuildLearnerPanel();
-    BuildCryptPanel();
-
-    // The pop-up panels stand above everything else.
-    panel_liste_classes->BringToFront();
-    panel_liste_eleves->BringToFront();
 }
 
 void TStartForm::BuildPictureStores() {
@@ -243,7 +247,9 @@ void TStartForm::BuildClassesPanel() {
     changer_2 = StoreImage(panel_liste_classes, "changer_2");
     changer_1->Hide();
     changer_2->Hide();
+}
 
+void TStartForm::FillClassesPanel() {
     Liste_matieres = new TListBox(panel_liste_classes, "Liste_matieres");
     Liste_matieres->SetBounds(8, 8, 201, 130);
     Liste_matieres->Font().SetName("Arial Narrow");
@@ -357,7 +363,9 @@ void TStartForm::WireEvents() {
     changer_liste_apprenant->OnClick = [this](TObject* s) { changer_liste_apprenantClick(s); };
     changer_liste_apprenant->OnMouseEnter = [this](TObject* s) { changer_liste_apprenantMouseEnter(s); };
     changer_liste_apprenant->OnMouseLeave = [this](TObject* s) { changer_liste_apprenantMouseLeave(s); };
+}
 
+void TStartForm::WirePanels() {
     Liste_matieres->OnClick = [this](TObject* s) { Liste_matieresClick(s); };
     Liste_matieres->OnDblClick = [this](TObject* s) { Liste_matieresDblClick(s); };
     Label1->OnClick = [this](TObject* s) { Label1Click(s); };
@@ -417,6 +425,8 @@ void TStartForm::FormShow(TObject* sender) {
         const std::string path = LearnerFilePath();
         bool asked = false;
         if (!FileExists(path)) {
+            // The identification is one of the screens built later: build them now.
+            Application->CompleteForms();
             Identification->ShowModal();
             asked = true;
         }

@@ -228,10 +228,13 @@ private:
 
     void BuildLayout();
     void BuildLearnerPanel();
+    // The subject-and-level panel with the change links' faces; its list and commands.
     void BuildClassesPanel();
+    void FillClassesPanel();
     void BuildPictureStores();
     void BuildCryptPanel();
     void WireEvents();
+    void WirePanels();
 };
 
 extern TStartForm* StartForm;

@@ -18,13 +18,20 @@ constexpr TColor kFrameHoverColor = 0x00FFFF;   // yellow
 void CreateScreens() {
     Application->CreateForm(StartForm);
     Application->CreateForm(MainFormEXO);
-    Application->CreateForm(Identification);
-    Application->CreateForm(OptionForm);
-    Application->CreateForm(HistoriqueForm);
-    Application->CreateForm(Abientot);
-    Application->CreateForm(Jeu);
-    Application->CreateForm(EnterText);
+    Application->CreateFormLater(Identification);
+    Application->CreateFormLater(OptionForm);
+    Application->CreateFormLater(HistoriqueForm);
+    Application->CreateFormLater(Abientot);
+    Application->CreateFormLater(Jeu);
+    Application->CreateFormLater(EnterText);
+    // The screens the home screen's and the player's commands open.
+    Application->PrepareSurfaceAhead(MainFormEXO);
+    Application->PrepareSurfaceAhead(OptionForm);
+    Application->PrepareSurfaceAhead(HistoriqueForm);
+    Application->PrepareSurfaceAhead(Jeu);
 }
+
+void CompleteScreens() { Application->CompleteForms(); }
 
 void DestroyScreens() {
     Application->DestroyForms();

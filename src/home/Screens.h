@@ -5,8 +5,13 @@
 
 // Creates the eight screens through the application object, in order: home screen
 // (the main window), exercise player, identification, options, history, goodbye
-// screen, games, input box. Each lands in its global pointer.
+// screen, games, input box. Each lands in its global pointer. What the first window
+// does not show (the last six screens, the parts of the home screen and the player
+// shown later) is built when the loop is first idle, or before a screen is shown
+// modally or takes input, whichever comes first.
 void CreateScreens();
+// Builds at once what CreateScreens left for later (every screen whole).
+void CompleteScreens();
 // Deletes the screens and clears their global pointers (tests create them anew).
 void DestroyScreens();
 

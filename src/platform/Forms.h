@@ -2,6 +2,7 @@
 // Our small component layer over Qt Widgets, with the framework's class names.
 // A control's state (place, size, visibility, captions, hints, fonts, pictures) is
 // what the screens read and write; Qt only paints it and delivers the events.
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -645,6 +646,37 @@ public:
         forms_.push_back(global);
         if (!mainForm_) mainForm_ = global;
     }
+    // Creates a screen the first window does not show as a later step (see Defer); it
+    // keeps its place among the screens. Its global pointer is null until then.
+    template <class T>
+    void CreateFormLater(T*& global) {
+        const std::size_t slot = forms_.size();
+        forms_.push_back(nullptr);
+        global = nullptr;
+        T** where = &global;
+        Defer([this, where, slot] {
+            *where = new T();
+            forms_[slot] = *where;
+        });
+    }
+    // Leaves a step of building the screens for later, so that the first window shows
+    // sooner: the steps run in the order given, one at a time while the loop is idle
+    // once the main window is painted, and all at once before a screen is shown
+    // modally or the first click or key reaches a screen (CompleteForms). When they are
+    // done, the pictures the screens hold are drawn ahead the same way.
+    void Defer(std::function<void()> step);
+    // Marks a screen the user moves to often: once idle, its window's drawing surface is
+    // made ready too (a surface holds as much memory as the screen has pixels, hence
+    // not for every screen).
+    template <class T>
+    void PrepareSurfaceAhead(T*& global) {
+        surfacesAhead_.push_back([&global] { return static_cast<TForm*>(global); });
+    }
+    // Runs every step left for later now.
+    void CompleteForms();
+    // Runs one step of the idle work (a step left for later, else the drawing ahead of
+    // one picture or screen); false when none is left.
+    bool RunIdleStep();
     TForm* MainForm() const { return mainForm_; }
     // Shows the main form and runs the message loop until it closes.
     void Run();
@@ -659,6 +691,12 @@ private:
     std::vector<TForm*> forms_;
     TForm* mainForm_ = nullptr;
     bool terminated_ = false;
+    std::deque<std::function<void()>> later_;
+    std::deque<std::function<void()>> ahead_;   // drawing ahead, planned once built
+    bool aheadPlanned_ = false;
+    std::vector<std::function<TForm*()>> surfacesAhead_;
+    void PlanDrawingAhead();
+    void StartIdleWork();
 };
 extern TApplication* Application;
 

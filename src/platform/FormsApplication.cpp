@@ -82,7 +82,11 @@ void TForm::ShowForm() {
     BringToTop(this);
 }
 
-int TForm::ShowModal() { return DialogService::RunModal(*this); }
+int TForm::ShowModal() {
+    // Every screen is whole before one is shown over the others.
+    Application->CompleteForms();
+    return DialogService::RunModal(*this);
+}
 
 void TForm::BeginModal() {
     modal_ = true;
@@ -137,6 +141,7 @@ void TApplication::Run() {
     terminated_ = false;
     QApplication::setQuitOnLastWindowClosed(false);
     mainForm_->ShowForm();
+    StartIdleWork();
     if (!terminated_ && mainForm_->Visible()) QApplication::exec();
 }
 
@@ -153,6 +158,10 @@ void TApplication::DestroyForms() {
     std::vector<TForm*> forms;
     forms.swap(forms_);
     mainForm_ = nullptr;
+    later_.clear();
+    ahead_.clear();
+    aheadPlanned_ = false;
+    surfacesAhead_.clear();
     for (auto it = forms.rbegin(); it != forms.rend(); ++it) delete *it;
     terminated_ = false;
 }

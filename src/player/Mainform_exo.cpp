@@ -71,9 +71,15 @@ void OpenDataFile(TADOConnection& connection, const char* file, bool mustWrite,
 
 TMainFormEXO::TMainFormEXO() : TForm("MainFormEXO") {
     SetColor(kWindowColour);
+    // What the home screen's start-up sets (connections, query, learner, titles) is
+    // built now; the rest when the program is idle (see CreateScreens).
     BuildData();
     BuildFrame();
     BuildPictureStore();
+    Application->Defer([this] { BuildRest(); });
+}
+
+void TMainFormEXO::BuildRest() {
     BuildCommandColumn();
     BuildPages();
     BuildIndexPage();

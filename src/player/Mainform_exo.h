@@ -448,6 +448,8 @@ public:
 private:
     // Parts of the construction.
     void BuildFrame();
+    // Everything after the frame, data and picture store, left for when the program is idle.
+    void BuildRest();
     void BuildCommandColumn();
     void BuildPictureStore();
     void BuildPages();

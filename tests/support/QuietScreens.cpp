@@ -11,6 +11,7 @@ void StartQuietScreens() {
                                    .openUrl = [](const AnsiString&) {},
                                    .modal = [](TForm&) {}});
     CreateScreens();
+    CompleteScreens();
     StartForm->ShowForm();   // start-up: data folder, connections, learner
 }
 

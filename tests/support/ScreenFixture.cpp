@@ -34,6 +34,8 @@ void ScreenTest::SetUp() {
     };
     InstallDialogHooks(hooks);
     CreateScreens();
+    // What the running program builds once idle, before any test acts.
+    CompleteScreens();
 }
 
 void ScreenTest::TearDown() {

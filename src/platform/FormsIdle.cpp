@@ -1,0 +1,158 @@
+// The work the screens leave for when the program is idle: building what the first
+// window does not show, then drawing ahead the pictures the screens hold, so that the
+// first showing of a screen costs what a later one does.
+#include "Forms.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QBackingStore>
+#include <QEvent>
+#include <QPainter>
+#include <QSet>
+
+namespace {
+
+// Watches the application's events until the idle work is done: the first painting of
+// the main window starts it; a click, a key or a request to close completes the
+// building at once, before the event reaches its screen.
+class IdleWork : public QObject {
+public:
+    explicit IdleWork(TForm* main) : main_(main) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        switch (e->type()) {
+        case QEvent::Paint:
+            if (!started_ && watched == main_) {
+                started_ = true;
+                // After this painting is on the screen.
+                QTimer::singleShot(0, this, [this] { Step(); });
+            }
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Wheel:
+        case QEvent::Close:
+            RunHandler([] { Application->CompleteForms(); });
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    // One step at a time: what arrives meanwhile waits for one step at most.
+    void Step() {
+        // The screens it was started for are gone (tests create them anew): nothing to do.
+        if (main_ && Application->RunIdleStep()) QTimer::singleShot(0, this, [this] { Step(); });
+        else deleteLater();
+    }
+    QPointer<TForm> main_;
+    bool started_ = false;
+};
+
+// Whether the screen shows the control on one of its pages: nothing between them is
+// hidden but pages, which their page control hides while another one is shown, and
+// layers covering at least half the screen, which it shows in turn. Pictures kept in
+// small hidden stores are drawn when a screen first copies them out.
+bool OnAPageOf(QWidget* w, const TForm* form) {
+    const int half = form->width() * form->height() / 2;
+    for (; w && w != form; w = w->parentWidget())
+        if (w->isHidden() && !dynamic_cast<TTabSheet*>(w) && w->width() * w->height() < half) return false;
+    return w == form;
+}
+
+}  // namespace
+
+void TApplication::Defer(std::function<void()> step) { later_.push_back(std::move(step)); }
+
+void TApplication::CompleteForms() {
+    while (!later_.empty()) {
+        std::function<void()> step = std::move(later_.front());
+        later_.pop_front();
+        step();
+    }
+}
+
+bool TApplication::RunIdleStep() {
+    if (!later_.empty()) {
+        std::function<void()> step = std::move(later_.front());
+        later_.pop_front();
+        RunHandler(step);
+        return true;
+    }
+    if (!aheadPlanned_) PlanDrawingAhead();
+    if (ahead_.empty()) return false;
+    std::function<void()> step = std::move(ahead_.front());
+    ahead_.pop_front();
+    step();
+    return true;
+}
+
+// Each screen is made ready for its first showing (styles applied, window created),
+// then every picture it shows on any of its pages is drawn: one step each.
+void TApplication::PlanDrawingAhead() {
+    aheadPlanned_ = true;
+    for (TForm* form : forms_) {
+        if (!form) continue;
+        QPointer<TForm> screen(form);
+        ahead_.push_back([screen] {
+            if (!screen) return;
+            screen->ensurePolished();
+            if (!screen->testAttribute(Qt::WA_WState_Created)) screen->winId();
+            // The letters of every control's font, hidden ones too, are drawn once: the
+            // font files are read and the letters kept, whatever text comes later.
+            static const QString letters = QString::fromUtf8(
+                " !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[]_abcdefghijklmnopqrstuvwxyz"
+                "{|}àâäçéèêëîïôöùûüÀÂÇÉÈÊËÎÏÔÙÛœŒ«»’…€");
+            QImage sheet(16, 16, QImage::Format_RGB32);
+            QPainter p(&sheet);
+            QSet<QString> seen;
+            for (QWidget* w : screen->findChildren<QWidget*>()) {
+                const QFont& font = w->font();
+                if (seen.contains(font.key())) continue;
+                seen.insert(font.key());
+                p.setFont(font);
+                p.drawText(0, 12, letters);
+            }
+        });
+        // TControl has no meta-object of its own: every widget is looked at.
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            auto* image = dynamic_cast<TImage*>(w);
+            if (!image || !OnAPageOf(image, form)) continue;
+            const DeferredImage source = image->Picture().Source();
+            if (!source || source->Drawn()) continue;
+            ahead_.push_back([source] { source->Image(); });
+        }
+        // Painted once out of sight, with its pictures ready: the fonts' letters and
+        // what each control prepares at its first painting are then ready too.
+        ahead_.push_back([screen] {
+            if (!screen || screen->isVisible()) return;
+            QImage canvas(screen->size(), QImage::Format_RGB32);
+            screen->render(&canvas);
+        });
+        if (std::none_of(surfacesAhead_.begin(), surfacesAhead_.end(),
+                         [form](const std::function<TForm*()>& marked) { return marked() == form; }))
+            continue;
+        // The window's surface, sized and written once: its memory is the system's
+        // before the first showing needs it. Nothing of it reaches the screen.
+        ahead_.push_back([screen] {
+            if (!screen || screen->isVisible()) return;
+            QBackingStore* surface = screen->backingStore();
+            if (!surface) return;
+            const QRect all(QPoint(0, 0), screen->size());
+            surface->resize(all.size());
+            surface->beginPaint(all);
+            if (QPaintDevice* device = surface->paintDevice()) QPainter(device).fillRect(all, screen->palette().window());
+            surface->endPaint();
+        });
+    }
+}
+
+void TApplication::StartIdleWork() {
+    if (!mainForm_ || (later_.empty() && aheadPlanned_)) return;
+    qApp->installEventFilter(new IdleWork(mainForm_));
+}

@@ -1,0 +1,136 @@
+// Screens built in steps left for later: their order, what completes them at once, and
+// the pictures drawn ahead while the program is idle.
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "Dialogs.h"
+#include "Forms.h"
+
+namespace {
+
+using Steps = std::vector<std::string>;
+
+// A screen that notes when it is created.
+Steps* created = nullptr;
+struct LaterScreen : TForm {
+    LaterScreen() : TForm("LaterScreen") { created->push_back("later screen"); }
+};
+struct MainScreen : TForm {
+    MainScreen() : TForm("MainScreen") {}
+};
+struct OtherScreen : TForm {
+    OtherScreen() : TForm("OtherScreen") {}
+};
+
+// A picture drawn when first needed.
+DeferredImage Picture(bool* drawn) {
+    return std::make_shared<const TDeferredImage>(QSize(4, 4), [drawn] {
+        *drawn = true;
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        return image;
+    });
+}
+
+class FormsIdleTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        created = &steps;
+        Application->CreateForm(main);
+        Application->Defer([this] { steps.push_back("main's panels"); });
+        Application->CreateFormLater(later);
+    }
+    void TearDown() override {
+        Application->DestroyForms();
+        ClearDialogHooks();
+        created = nullptr;
+    }
+    Steps steps;
+    MainScreen* main = nullptr;
+    LaterScreen* later = nullptr;
+};
+
+TEST_F(FormsIdleTest, LaterScreensKeepTheirPlaceAndModalShowingsFindThemWhole) {
+    EXPECT_EQ(later, nullptr);
+    ASSERT_EQ(Application->Forms().size(), 2u);
+    EXPECT_EQ(Application->MainForm(), main);
+    EXPECT_TRUE(steps.empty());
+
+    // A screen shown modally finds every other screen built, in the order given.
+    DialogHooks hooks;
+    hooks.modal = [this](TForm&) { steps.push_back(later ? "modal, later screen there" : "modal alone"); };
+    InstallDialogHooks(hooks);
+    OtherScreen* other = nullptr;
+    Application->CreateForm(other);
+    other->ShowModal();
+    EXPECT_EQ(steps, (Steps{"main's panels", "later screen", "modal, later screen there"}));
+    ASSERT_NE(later, nullptr);
+    EXPECT_EQ(Application->Forms(), (std::vector<TForm*>{main, later, other}));
+
+    // Each step runs once.
+    Application->CompleteForms();
+    EXPECT_EQ(steps.size(), 3u);
+}
+
+TEST_F(FormsIdleTest, IdleStepsBuildOneAtATimeThenDrawWhatPagesAndLayersShowNotHiddenStores) {
+    bool onPage = false, onOtherPage = false, inStore = false;
+    auto* pages = new TPageControl(main, "Pages");
+    auto* shown = new TTabSheet(pages, "Shown", "Un");
+    auto* behind = new TTabSheet(pages, "Behind", "Deux");
+    pages->SetActivePageIndex(0);
+    auto* store = new TPanel(main, "Store");
+    store->SetBounds(0, 0, 800, 100);
+    store->Hide();
+    bool onLayer = false;
+    auto* layer = new TPanel(main, "Layer");
+    layer->SetBounds(10, 10, main->Width() - 20, main->Height() - 20);
+    layer->Hide();
+    (new TImage(layer, "D"))->Picture().SetDeferred(Picture(&onLayer));
+    (new TImage(shown, "A"))->Picture().SetDeferred(Picture(&onPage));
+    (new TImage(behind, "B"))->Picture().SetDeferred(Picture(&onOtherPage));
+    (new TImage(store, "C"))->Picture().SetDeferred(Picture(&inStore));
+
+    ASSERT_TRUE(Application->RunIdleStep());
+    EXPECT_EQ(steps, Steps{"main's panels"});
+    ASSERT_TRUE(Application->RunIdleStep());
+    EXPECT_EQ(steps, (Steps{"main's panels", "later screen"}));
+    EXPECT_FALSE(onPage || onOtherPage);
+
+    int more = 0;
+    while (Application->RunIdleStep()) ++more;
+    EXPECT_GE(more, 2);
+    EXPECT_TRUE(onPage);
+    EXPECT_TRUE(onOtherPage);
+    EXPECT_TRUE(onLayer);
+    EXPECT_FALSE(inStore);
+    EXPECT_FALSE(Application->RunIdleStep());
+}
+
+// Run: the first click reaches its handler only once every screen is whole, whether the
+// idle steps got there first or not.
+TEST_F(FormsIdleTest, TheFirstClickFindsEveryScreenBuilt) {
+    auto* button = new TPanel(main, "Button");
+    button->SetBounds(10, 10, 80, 30);
+    bool laterThere = false;
+    button->OnClick = [&](TObject*) {
+        laterThere = later != nullptr;
+        main->Close();
+    };
+    QTimer::singleShot(0, [button] {
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(button, &event);
+        }
+    });
+    Application->Run();
+    EXPECT_TRUE(laterThere);
+    EXPECT_EQ(steps, (Steps{"main's panels", "later screen"}));
+}
+
+}  // namespace
