@@ -80,6 +80,10 @@ TMainFormEXO::TMainFormEXO() : TForm("MainFormEXO") {
 }
 
 void TMainFormEXO::BuildRest() {
+    // The title's height is measured here, not with the frame: measuring loads the
+    // fonts, which the first window need not wait for.
+    FixedLabel(ThisChapter, 24, 10, 306, ThisChapter->Height(), TAlignment::LeftJustify);
+    ThisChapter->SetEndEllipsis(true);
     BuildCommandColumn();
     BuildPages();
     BuildIndexPage();
@@ -185,8 +189,6 @@ void TMainFormEXO::BuildFrame() {
     // into the other (the title's width is set with its text, PlaceChapterTitle).
     ThisChapter = TextLabel(MainFrame, "ThisChapter", 24, 10, "Arial Narrow", 32, 0, clNavy,
                             Utf8ToAnsi("Répond à la question suivante"));
-    FixedLabel(ThisChapter, 24, 10, 306, ThisChapter->Height(), TAlignment::LeftJustify);
-    ThisChapter->SetEndEllipsis(true);
 
     // The name ends left of the full-marks pictures and the mark badge, which stand
     // over the frame's top right.
