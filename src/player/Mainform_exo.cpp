@@ -80,6 +80,11 @@ TMainFormEXO::TMainFormEXO() : TForm("MainFormEXO") {
 }
 
 void TMainFormEXO::BuildRest() {
+    // The title's height is measured here, not with the frame: measuring loads the
+    // fonts, which the first window need not wait for.
+    FixedLabel(ThisChapter, 24, 10, 306, ThisChapter->Height(), TAlignment::LeftJustify);
+    ThisChapter->SetEndEllipsis(true);
+    BuildCommandPictureStore();
     BuildCommandColumn();
     BuildPages();
     BuildIndexPage();
@@ -185,8 +190,6 @@ void TMainFormEXO::BuildFrame() {
     // into the other (the title's width is set with its text, PlaceChapterTitle).
     ThisChapter = TextLabel(MainFrame, "ThisChapter", 24, 10, "Arial Narrow", 32, 0, clNavy,
                             Utf8ToAnsi("Répond à la question suivante"));
-    FixedLabel(ThisChapter, 24, 10, 306, ThisChapter->Height(), TAlignment::LeftJustify);
-    ThisChapter->SetEndEllipsis(true);
 
     // The name ends left of the full-marks pictures and the mark badge, which stand
     // over the frame's top right.
@@ -254,7 +257,18 @@ void TMainFormEXO::BuildPictureStore() {
     Panel1 = MakePanel(this, "Panel1", 10, 120, 239, 835, kWindowColour);
     Panel2 = MakePanel(Panel1, "Panel2", 0, 0, 239, 835, kWindowColour);
     Panel2->Hide();
+    // The player's own class and subject pictures: the home screen's start-up copies them.
+    struct { TImage** slot; const char* name; } classes[] = {
+        {&ClasseCP, "ClasseCP"},   {&ClasseCE1, "ClasseCE1"}, {&ClasseCE2, "ClasseCE2"},
+        {&ClasseCM1, "ClasseCM1"}, {&ClasseCM2, "ClasseCM2"}, {&Classe6e, "Classe6e"},
+        {&Classe5e, "Classe5e"},   {&Classe4e, "Classe4e"},   {&Classe3e, "Classe3e"}};
+    for (auto& c : classes)
+        *c.slot = MakePicture(Panel2, c.name, AnsiString("player_") + c.name, 0, 0);
+    Titre_MATIERE_MATH = StoreImage("Titre_MATIERE_MATH", 0, 0);
+    Titre_MATIERE_FRANCAIS = StoreImage("Titre_MATIERE_FRANCAIS", 0, 0);
+}
 
+void TMainFormEXO::BuildCommandPictureStore() {
     ImageRetour1 = StoreImage("ImageRetour1", 0, 0);
     ImageRetour2 = StoreImage("ImageRetour2", 0, 0);
     ImageVerification1 = StoreImage("ImageVerification1", 0, 0);
@@ -291,15 +305,6 @@ void TMainFormEXO::BuildPictureStore() {
     for (int i = 0; i <= 10; ++i) *notes[i] = StoreImage("Note" + IntToStr(i), 0, 0);
     ToutBon = StoreImage("ToutBon", 0, 0);
     PasMal = StoreImage("PasMal", 0, 0);
-    // The player's own class pictures.
-    struct { TImage** slot; const char* name; } classes[] = {
-        {&ClasseCP, "ClasseCP"},   {&ClasseCE1, "ClasseCE1"}, {&ClasseCE2, "ClasseCE2"},
-        {&ClasseCM1, "ClasseCM1"}, {&ClasseCM2, "ClasseCM2"}, {&Classe6e, "Classe6e"},
-        {&Classe5e, "Classe5e"},   {&Classe4e, "Classe4e"},   {&Classe3e, "Classe3e"}};
-    for (auto& c : classes)
-        *c.slot = MakePicture(Panel2, c.name, AnsiString("player_") + c.name, 0, 0);
-    Titre_MATIERE_MATH = StoreImage("Titre_MATIERE_MATH", 0, 0);
-    Titre_MATIERE_FRANCAIS = StoreImage("Titre_MATIERE_FRANCAIS", 0, 0);
 }
 
 TImage* TMainFormEXO::NoteImage(int mark) const {

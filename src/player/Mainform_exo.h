@@ -451,7 +451,10 @@ private:
     // Everything after the frame, data and picture store, left for when the program is idle.
     void BuildRest();
     void BuildCommandColumn();
+    // The hidden store: the class and subject pictures with the frame; the command faces,
+    // hints and marks with the rest.
     void BuildPictureStore();
+    void BuildCommandPictureStore();
     void BuildPages();
     void BuildIndexPage();
     void BuildHelpPage();
