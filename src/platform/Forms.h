@@ -672,6 +672,10 @@ public:
     void PrepareSurfaceAhead(T*& global) {
         surfacesAhead_.push_back([&global] { return static_cast<TForm*>(global); });
     }
+    // Marks a small hidden part whose pictures a screen shows now and then (a figure, its
+    // toggle, a face kept for when the pointer is over a button): they are drawn ahead
+    // like those of the pages, not left for their first showing.
+    static void ShowsAtTimes(QWidget* part);
     // Runs every step left for later now.
     void CompleteForms();
     // Runs one step of the idle work (a step left for later, else the drawing ahead of

@@ -54,18 +54,25 @@ private:
     bool started_ = false;
 };
 
+const char* const kShownAtTimes = "shownAtTimes";
+
 // Whether the screen shows the control on one of its pages: nothing between them is
 // hidden but pages, which their page control hides while another one is shown, and
-// layers covering at least half the screen, which it shows in turn. Pictures kept in
-// small hidden stores are drawn when a screen first copies them out.
+// layers covering at least half the screen, which it shows in turn; or the control is
+// in a part marked as shown at times. Pictures kept in small hidden stores are drawn
+// when a screen first copies them out.
 bool OnAPageOf(QWidget* w, const TForm* form) {
     const int half = form->width() * form->height() / 2;
-    for (; w && w != form; w = w->parentWidget())
+    for (; w && w != form; w = w->parentWidget()) {
+        if (w->property(kShownAtTimes).toBool()) return true;
         if (w->isHidden() && !dynamic_cast<TTabSheet*>(w) && w->width() * w->height() < half) return false;
+    }
     return w == form;
 }
 
 }  // namespace
+
+void TApplication::ShowsAtTimes(QWidget* part) { part->setProperty(kShownAtTimes, true); }
 
 void TApplication::Defer(std::function<void()> step) { later_.push_back(std::move(step)); }
 

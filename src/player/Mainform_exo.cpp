@@ -289,6 +289,8 @@ void TMainFormEXO::BuildCommandPictureStore() {
     ImageJEU_2 = StoreImage("ImageJEU_2", 0, 0);
     Img_Index_OK_1 = StoreImage("Img_Index_OK_1", 0, 0);
     Img_Index_OK_2 = StoreImage("Img_Index_OK_2", 0, 0);
+    // Under the pointer at the first OUVRIR: drawn ahead, so that first one waits for none.
+    TApplication::ShowsAtTimes(Img_Index_OK_2);
     aide_close_1 = StoreImage("aide_close_1", 0, 0);
     aide_close_2 = StoreImage("aide_close_2", 0, 0);
     ImageHint_Exit = StoreImage("ImageHint_Exit", 0, 0);

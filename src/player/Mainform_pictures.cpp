@@ -64,6 +64,8 @@ void TMainFormEXO::BuildFigures() {
         image->SetBounds(6, 7, 300, 300);
         image->SetCenter(true);
         panel->Hide();
+        // Its frame is drawn ahead: the first exercise with a figure waits for no drawing.
+        TApplication::ShowsAtTimes(panel);
         *panels[i] = panel;
         *images[i] = image;
     }
@@ -82,6 +84,8 @@ void TMainFormEXO::BuildFigures() {
     af = MakePicture(Panel_afficher_image, "af", "mf1", 16, 8, 201, 25);
     af->SetCenter(true);
     af->SetHint(kFigureShown);
+    // Drawn ahead too: the toggle comes with the first figure.
+    TApplication::ShowsAtTimes(Panel_afficher_image);
     af_label = HotLabel(Panel_afficher_image, "af_label", 8, 8, 217, 25);
     af_label->OnClick = [this](TObject* s) { af_labelClick(s); };
     af_label->OnMouseEnter = [this](TObject* s) { af_labelMouseEnter(s); };

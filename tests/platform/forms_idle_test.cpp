@@ -94,6 +94,18 @@ TEST_F(FormsIdleTest, IdleStepsBuildOneAtATimeThenDrawWhatPagesAndLayersShowNotH
     (new TImage(shown, "A"))->Picture().SetDeferred(Picture(&onPage));
     (new TImage(behind, "B"))->Picture().SetDeferred(Picture(&onOtherPage));
     (new TImage(store, "C"))->Picture().SetDeferred(Picture(&inStore));
+    // A small part hidden until the screen shows it now and then, like a figure.
+    bool shownAtTimes = false;
+    auto* figure = new TPanel(main, "Figure");
+    figure->SetBounds(0, 0, 100, 100);
+    figure->Hide();
+    TApplication::ShowsAtTimes(figure);
+    (new TImage(figure, "E"))->Picture().SetDeferred(Picture(&shownAtTimes));
+    // A face kept in the store for when the pointer is over its button.
+    bool keptForHover = false;
+    auto* kept = new TImage(store, "F");
+    kept->Picture().SetDeferred(Picture(&keptForHover));
+    TApplication::ShowsAtTimes(kept);
 
     ASSERT_TRUE(Application->RunIdleStep());
     EXPECT_EQ(steps, Steps{"main's panels"});
@@ -107,6 +119,8 @@ TEST_F(FormsIdleTest, IdleStepsBuildOneAtATimeThenDrawWhatPagesAndLayersShowNotH
     EXPECT_TRUE(onPage);
     EXPECT_TRUE(onOtherPage);
     EXPECT_TRUE(onLayer);
+    EXPECT_TRUE(shownAtTimes);
+    EXPECT_TRUE(keptForHover);
     EXPECT_FALSE(inStore);
     EXPECT_FALSE(Application->RunIdleStep());
 }
