@@ -76,26 +76,27 @@ void TApplication::ShowsAtTimes(QWidget* part) { part->setProperty(kShownAtTimes
 
 void TApplication::Defer(std::function<void()> step) { later_.push_back(std::move(step)); }
 
+namespace {
+// The first step of a queue, taken out of it (a step may add others meanwhile).
+std::function<void()> TakeFirst(std::deque<std::function<void()>>& steps) {
+    std::function<void()> step = std::move(steps.front());
+    steps.pop_front();
+    return step;
+}
+}  // namespace
+
 void TApplication::CompleteForms() {
-    while (!later_.empty()) {
-        std::function<void()> step = std::move(later_.front());
-        later_.pop_front();
-        step();
-    }
+    while (!later_.empty()) TakeFirst(later_)();
 }
 
 bool TApplication::RunIdleStep() {
     if (!later_.empty()) {
-        std::function<void()> step = std::move(later_.front());
-        later_.pop_front();
-        RunHandler(step);
+        RunHandler(TakeFirst(later_));
         return true;
     }
     if (!aheadPlanned_) PlanDrawingAhead();
     if (ahead_.empty()) return false;
-    std::function<void()> step = std::move(ahead_.front());
-    ahead_.pop_front();
-    step();
+    TakeFirst(ahead_)();
     return true;
 }
 

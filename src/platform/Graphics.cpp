@@ -188,8 +188,7 @@ constexpr std::uint64_t kMaxPictureBytes = 64ull << 20;
 
 bool TooManyPixels(long long width, long long height) { return width * height > kMaxPicturePixels; }
 
-void RefuseTooLarge(long long width, long long height, const std::string& path) {
-    if (!TooManyPixels(width, height)) return;
+[[noreturn]] void RefuseTooLarge(long long width, long long height, const std::string& path) {
     throw EFileError(Utf8ToAnsi("Image trop grande \"") + PathText(path) + "\" : " + IntToStr(width) +
                      Utf8ToAnsi(" × ") + IntToStr(height) + " pixels");
 }
@@ -212,7 +211,8 @@ void TPicture::LoadFromFile(const std::string& path) {
         reader.setAutoDetectImageFormat(false);
         // The header's size, before any pixel is read.
         const QSize declared = reader.size();
-        if (declared.isValid()) RefuseTooLarge(declared.width(), declared.height(), path);
+        if (declared.isValid() && TooManyPixels(declared.width(), declared.height()))
+            RefuseTooLarge(declared.width(), declared.height(), path);
         if (!declared.isValid() || !reader.read(&loaded))
             throw EFileError(Utf8ToAnsi("Image illisible \"") + PathText(path) + "\"");
     } else {

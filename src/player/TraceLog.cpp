@@ -27,8 +27,7 @@ bool TraceLog::Flush() {
     TADOConnection* connection = table_.Connection();
     if (!connection) return false;
     const bool wasConnected = connection->Connected();
-    const int lockWait = connection->BusyTimeout();
-    connection->SetBusyTimeout(kLockWaitMs);
+    const TLockWait wait(connection, kLockWaitMs);
     Guarded([&] {
         if (!wasConnected) connection->Open();
         table_.Open();
@@ -43,6 +42,5 @@ bool TraceLog::Flush() {
     Guarded([&] { table_.Cancel(); });
     Guarded([&] { table_.Close(); });
     if (!wasConnected) Guarded([&] { connection->Close(); });
-    connection->SetBusyTimeout(lockWait);
     return waiting_.empty();
 }
