@@ -186,6 +186,14 @@ constexpr long long kMaxPicturePixels = 40'000'000;
 // BMP of 4000 x 3000 (36 MB); a larger file is refused before it is read.
 constexpr std::uint64_t kMaxPictureBytes = 64ull << 20;
 
+// What Qt's reader may take for the largest picture admitted, in MiB.
+constexpr int kReaderLimitMiB = static_cast<int>((kMaxPicturePixels * 8 + (1 << 20) - 1) >> 20);
+
+// A progressive JPEG is read scan by scan, each scan a walk over every block of the
+// picture; photos have about ten. A file repeating scans would keep the screen waiting
+// for minutes: past this many it is not a picture we show.
+constexpr int kMaxJpegScans = 64;
+
 bool TooManyPixels(long long width, long long height) { return width * height > kMaxPicturePixels; }
 
 [[noreturn]] void RefuseTooLarge(long long width, long long height, const std::string& path) {
@@ -209,12 +217,18 @@ void TPicture::LoadFromFile(const std::string& path) {
         buffer.open(QIODevice::ReadOnly);
         QImageReader reader(&buffer, ext == "png" ? "PNG" : "BMP");
         reader.setAutoDetectImageFormat(false);
+        // Qt's own ceiling (128 MB) would refuse a picture our limit admits: a PNG of
+        // 16 bits a channel takes 8 bytes a pixel while it is read.
+        QImageReader::setAllocationLimit(kReaderLimitMiB);
         // The header's size, before any pixel is read.
         const QSize declared = reader.size();
         if (declared.isValid() && TooManyPixels(declared.width(), declared.height()))
             RefuseTooLarge(declared.width(), declared.height(), path);
         if (!declared.isValid() || !reader.read(&loaded))
             throw EFileError(Utf8ToAnsi("Image illisible \"") + PathText(path) + "\"");
+        // Kept at 4 bytes a pixel, as a JPEG is.
+        if (loaded.depth() > 32)
+            loaded.convertTo(loaded.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     } else {
         throw EFileError(Utf8ToAnsi("Type d'image inconnu \"") + PathText(path) + "\"");
     }
@@ -251,9 +265,19 @@ struct JpegError {
     char message[JMSG_LENGTH_MAX];
 };
 
+
 void JpegErrorExit(j_common_ptr cinfo) {
     auto* err = reinterpret_cast<JpegError*>(cinfo->err);
     (*cinfo->err->format_message)(cinfo, err->message);
+    std::longjmp(err->jump, 1);
+}
+
+// Called before each piece of input is read: a scan past the limit stops the picture
+// before it is walked.
+void JpegProgress(j_common_ptr cinfo) {
+    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number <= kMaxJpegScans) return;
+    auto* err = reinterpret_cast<JpegError*>(cinfo->err);
+    std::snprintf(err->message, JMSG_LENGTH_MAX, "more than %d scans", kMaxJpegScans);
     std::longjmp(err->jump, 1);
 }
 
@@ -289,6 +313,9 @@ JpegResult DecodeJpeg(const unsigned char* data, unsigned long size, QImage* out
         return JpegResult::Unreadable;
     }
     jpeg_create_decompress(&cinfo);
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = JpegProgress;
+    cinfo.progress = &progress;
     jpeg_mem_src(&cinfo, data, size);
     jpeg_read_header(&cinfo, TRUE);
     *declared = QSize(static_cast<int>(cinfo.image_width), static_cast<int>(cinfo.image_height));

@@ -11,12 +11,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-extern "C" {
-#include <jpeglib.h>
-}
-
 #include "Errors.h"
 #include "Graphics.h"
+#include "JpegFiles.h"
 
 namespace {
 
@@ -29,51 +26,11 @@ std::string WriteJpeg(const std::string& path, int w, int h, int r, int g, int b
 
 void WriteAll(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
-// A small grey JPEG written by libjpeg; a progressive one needs all its scans before
-// its first row, so the decoder holds every pixel at once.
-std::string JpegBytes(bool progressive) {
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr jerr;
-    cinfo.err = jpeg_std_error(&jerr);
-    jpeg_create_compress(&cinfo);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &out, &size);
-    cinfo.image_width = cinfo.image_height = 16;
-    cinfo.input_components = 1;
-    cinfo.in_color_space = JCS_GRAYSCALE;
-    jpeg_set_defaults(&cinfo);
-    if (progressive) jpeg_simple_progression(&cinfo);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<unsigned char> row(16, 128);
-    for (JSAMPROW r = row.data(); cinfo.next_scanline < cinfo.image_height;) jpeg_write_scanlines(&cinfo, &r, 1);
-    jpeg_finish_compress(&cinfo);
-    std::string bytes(reinterpret_cast<const char*>(out), size);
-    jpeg_destroy_compress(&cinfo);
-    std::free(out);
-    return bytes;
-}
+// A small grey JPEG; a progressive one needs all its scans before its first row, so
+// the decoder holds every pixel at once.
+std::string JpegBytes(bool progressive) { return EncodeJpeg(16, 16, 1, progressive); }
 
-void PutBigEndian16(std::string& bytes, size_t at, int v) {
-    bytes[at] = static_cast<char>(v >> 8);
-    bytes[at + 1] = static_cast<char>(v);
-}
-
-// The JPEG with its frame header declaring w x h (height at +5, width at +7).
-std::string JpegDeclaring(bool progressive, int w, int h) {
-    std::string jpeg = JpegBytes(progressive);
-    for (size_t at = 2; at + 9 < jpeg.size();) {
-        const auto marker = static_cast<unsigned char>(jpeg[at + 1]);
-        if (marker == 0xC0 || marker == 0xC2) {
-            PutBigEndian16(jpeg, at + 5, h);
-            PutBigEndian16(jpeg, at + 7, w);
-            return jpeg;
-        }
-        at += 2 + (static_cast<unsigned char>(jpeg[at + 2]) << 8 | static_cast<unsigned char>(jpeg[at + 3]));
-    }
-    ADD_FAILURE() << "no frame header";
-    return jpeg;
-}
+std::string JpegDeclaring(bool progressive, int w, int h) { return JpegDeclaringSize(JpegBytes(progressive), w, h); }
 
 std::string QtBytes(const char* format) {
     QImage image(16, 16, QImage::Format_RGB32);
@@ -204,4 +161,57 @@ TEST_F(PictureFiles, TheSizeAHeaderDeclaresIsCheckedBeforeDecoding) {
         EXPECT_EQ(refusal.substr(0, std::string(c.refusal).size()), c.refusal) << refusal;
     }
     EXPECT_NE(Refusal(Path("large.png")).find("20000"), std::string::npos);
+}
+
+TEST_F(PictureFiles, AJpegRepeatingItsScansIsStoppedWhileARealProgressiveOneShows) {
+    // Each scan walks every block of the declared picture again: 10,000 of them hold
+    // the screen for half a minute. Photos have about ten; sixty-four still show.
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool shows;
+    } cases[] = {
+        {"ten.jpg", JpegRepeatingScan(JpegBytes(true), 0, 10), true},
+        {"sixty_four.jpg", JpegRepeatingScan(JpegBytes(true), 0, 64), true},
+        {"sixty_five.jpg", JpegRepeatingScan(JpegBytes(true), 0, 65), false},
+        {"ten_thousand.jpg", JpegRepeatingScan(JpegBytes(true), 0, 10000), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteAll(Path(c.name), c.bytes);
+        TPicture picture;
+        if (c.shows) {
+            EXPECT_NO_THROW(picture.LoadFromFile(Path(c.name)));
+            EXPECT_EQ(picture.Width(), 16);
+        } else {
+            EXPECT_THROW(picture.LoadFromFile(Path(c.name)), EFileError);
+            EXPECT_TRUE(picture.Empty());
+        }
+    }
+    // The decoder is whole again after a stop.
+    EXPECT_EQ(LoadJpeg(Path("ten.jpg")).width(), 16);
+}
+
+TEST_F(PictureFiles, APictureWithinThePixelLimitShowsWhateverItsFormat) {
+    // 7000 x 5000 = 35 million pixels: 140 MB while it is read; 5000 x 4000 at 16 bits a
+    // channel: 160 MB. Both are above Qt's own 128 MB ceiling.
+    const struct {
+        QSize size;
+        QImage::Format format;
+    } cases[] = {{{7000, 5000}, QImage::Format_RGB32}, {{5000, 4000}, QImage::Format_RGBX64}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.format);
+        const std::string path = Path("photo.png");
+        {
+            QImage image(c.size, c.format);
+            image.fill(QColor(30, 120, 200));
+            ASSERT_TRUE(image.save(QString::fromStdString(path), "PNG"));
+        }
+        TPicture picture;
+        ASSERT_NO_THROW(picture.LoadFromFile(path));
+        EXPECT_EQ(picture.Image().size(), c.size);
+        // Held as a JPEG is, 4 bytes a pixel.
+        EXPECT_EQ(picture.Image().depth(), 32);
+        EXPECT_EQ(picture.Image().pixelColor(2500, 2000), QColor(30, 120, 200));
+    }
 }
