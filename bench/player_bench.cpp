@@ -1,7 +1,8 @@
-// Timing of the exercise player at scale: the show (table of contents and counts) on
-// the exercise database of make-big-exos.py at two sizes, beside the same contents
-// shown by the smallest Qt program, CORRIGER's trace write on a trace of 100 and of
-// 1,000,000 rows, and the parse of a 400 KB exercise text.
+// Timing of the exercise player at scale: the show (table of contents and counts) and
+// the home screen's count of a level on the exercise database of make-big-exos.py at
+// two sizes, beside the same contents shown by the smallest Qt program, CORRIGER's
+// trace write on a trace of 100 and of 1,000,000 rows, and the parse of a 400 KB
+// exercise text.
 // Repetitions come from the command line (--benchmark_repetitions=15).
 #include <cstdlib>
 #include <filesystem>
@@ -118,6 +119,17 @@ static void BM_ShowAndClose(benchmark::State& state) {
     MainFormEXO->FormClose();
 }
 BENCHMARK(BM_ShowAndClose)->ArgName("scale")->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
+
+// The home screen's count under the subject-and-level list: the exercise database
+// opened, the level's exercises counted, the database closed.
+static void BM_CountLevelExercises(benchmark::State& state) {
+    const int scale = static_cast<int>(state.range(0));
+    if (!UseExercises(state, scale)) return;
+    long long count = 0;
+    for (auto _ : state) count = MainFormEXO->CountLevelExercises();
+    if (count != kExercises * scale) state.SkipWithError("level not counted");
+}
+BENCHMARK(BM_CountLevelExercises)->ArgName("scale")->Arg(1)->Arg(8)->Unit(benchmark::kMicrosecond);
 
 // The same contents shown by the smallest Qt program, on the same database: the floor
 // of the two benchmarks above.

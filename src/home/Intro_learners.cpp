@@ -108,7 +108,10 @@ void TStartForm::Liste_matieresClick(TObject* sender) {
     Subject = entry.subject;
     Level = entry.level;
     ApplyLevelAndSubject();
-    exos->SetCaption(ExerciseCountCaption(index));
+    // What this database holds at that level; nothing when it cannot be read (opening
+    // the player says so).
+    const long long count = MainFormEXO ? MainFormEXO->CountLevelExercises() : -1;
+    exos->SetCaption(count < 0 ? AnsiString() : ExerciseCountCaption(count));
 }
 
 void TStartForm::Label6Click(TObject* sender) {

@@ -2,6 +2,7 @@
 #include "home/LearnerLine.h"
 
 #include <iterator>
+#include <string>
 
 #include <QString>
 
@@ -10,17 +11,11 @@ namespace {
 const AnsiString kDefaultSubject = "Mathematiques";
 const AnsiString kDefaultLevel = "CP";
 
-struct SubjectLevelEntry {
-    const char* entry;   // UTF-8 source text
-    const char* count;
-};
-constexpr SubjectLevelEntry kEntries[] = {
-    {"Mathematiques CP", "1 241 exercices"},  {"Mathematiques CE1", "1 641 exercices"},
-    {"Mathematiques CE2", "2 250 exercices"}, {"Mathematiques CM1", "1 414 exercices"},
-    {"Mathematiques CM2", "1 509 exercices"}, {"Mathematiques 6e", "1 032 exercices"},
-    {"Mathematiques 5e", "528 exercices"},    {"Mathematiques 4e", "1 741 exercices"},
-    {"Mathematiques 3e", "1 806 exercices"},  {"Français CE1", "312 exercices"},
-    {"Français 6e", "461 exercices"},
+// UTF-8 source texts.
+constexpr const char* kEntries[] = {
+    "Mathematiques CP",  "Mathematiques CE1", "Mathematiques CE2", "Mathematiques CM1",
+    "Mathematiques CM2", "Mathematiques 6e",  "Mathematiques 5e",  "Mathematiques 4e",
+    "Mathematiques 3e",  "Français CE1",      "Français 6e",
 };
 
 }  // namespace
@@ -100,11 +95,13 @@ AnsiString ExerciseQueryText(const AnsiString& tableName) {
 
 TStringList SubjectLevelList() {
     TStringList list;
-    for (const SubjectLevelEntry& e : kEntries) list.Add(Utf8ToAnsi(e.entry));
+    for (const char* entry : kEntries) list.Add(Utf8ToAnsi(entry));
     return list;
 }
 
-AnsiString ExerciseCountCaption(int index) {
-    if (index < 0 || index >= static_cast<int>(std::size(kEntries))) return "";
-    return kEntries[index].count;
+AnsiString ExerciseCountCaption(long long count) {
+    // Digits grouped by three with an ordinary blank: "1 414 exercices".
+    std::string digits = std::to_string(count < 0 ? 0 : count);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<size_t>(at), " ");
+    return digits + (count > 1 ? " exercices" : " exercice");
 }

@@ -45,5 +45,5 @@ AnsiString ExerciseQueryText(const AnsiString& tableName);
 
 // The eleven subject-and-level entries, in list order (Windows-1252).
 TStringList SubjectLevelList();
-// The count caption of entry i ("1 241 exercices"); "" outside 0..10.
-AnsiString ExerciseCountCaption(int index);
+// The caption of a level's exercise count: "1 414 exercices", "1 exercice", "0 exercice".
+AnsiString ExerciseCountCaption(long long count);

@@ -44,12 +44,19 @@ AnsiString EntryDataWithTotal(const AnsiString& code, const AnsiString& total) {
     return code + " NbExo = " + total;
 }
 
+namespace {
+// The builder indexes exactly these rows on (codeExo, typeEXO): a count walks that
+// index alone, already in code order. SQLite takes that index only while the
+// condition stays the index's own.
+const char* const kCountedKinds = " WHERE (typeExo IN (1, 2, 3, 4, 5, 6, 7, 8))";
+}  // namespace
+
 AnsiString CountQueryText(const AnsiString& tableName) {
-    // The builder indexes exactly these rows on (codeExo, typeEXO): the count walks that
-    // index alone, already in code order, and hands over one row per code. SQLite
-    // takes that index only while the condition below stays the index's own.
-    return "SELECT codeExo, COUNT(*) AS NbExo FROM " + tableName +
-           " WHERE (typeExo IN (1, 2, 3, 4, 5, 6, 7, 8)) GROUP BY codeExo";
+    return "SELECT codeExo, COUNT(*) AS NbExo FROM " + tableName + kCountedKinds + " GROUP BY codeExo";
+}
+
+AnsiString LevelCountQueryText(const AnsiString& tableName) {
+    return "SELECT COUNT(*) AS NbExo FROM " + tableName + kCountedKinds;
 }
 
 AnsiString NarrowQueryToChapter(const AnsiString& sql, const AnsiString& code) {

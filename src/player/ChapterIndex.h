@@ -30,6 +30,8 @@ AnsiString EntryDataWithTotal(const AnsiString& code, const AnsiString& total);
 // The count query over a level table: one row per code (codeExo, NbExo), the
 // exercises of the eight kinds together.
 AnsiString CountQueryText(const AnsiString& tableName);
+// The exercises of the eight kinds in a level table, in one row (NbExo).
+AnsiString LevelCountQueryText(const AnsiString& tableName);
 
 // The exercise query narrowed to one chapter: the text up to its first "=", then
 // the code between double quotes and "))". A double quote inside the code is

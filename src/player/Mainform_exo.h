@@ -306,6 +306,9 @@ public:
     // ---- Table of contents ------------------------------------------------------
     void Load_IndexClick(TObject* Sender = nullptr);
     void CountChapterExercises();
+    // The exercises offered at the level of ExoTableName, counted as the contents count
+    // them; -1 when its table cannot be read.
+    long long CountLevelExercises();
     AnsiString SumTypeCounts(const AnsiString& counts);
     void IndexTreeClick(TObject* Sender = nullptr);
     void IndexTreeChange(TObject* Sender = nullptr);

@@ -7,6 +7,7 @@
 #include "player/ChapterIndex.h"
 #include "player/Mainform_exo.h"
 #include "player/Sequence.h"
+#include "player/TraceLog.h"
 
 namespace {
 
@@ -96,6 +97,24 @@ void TMainFormEXO::CountChapterExercises() {
         }
     });
     IndexTree->Repaint();
+}
+
+long long TMainFormEXO::CountLevelExercises() {
+    long long count = -1;
+    const bool wasOpen = MainADOConnection->Connected();
+    Guarded([&] {
+        if (!wasOpen) MainADOConnection->Open();
+        // The home screen asks: another program's lock must not hold it long.
+        const TLockWait wait(MainADOConnection, TraceLog::kLockWaitMs);
+        GEN_Query->SetSQLText(LevelCountQueryText(ExoTableName));
+        GEN_Query->Open();
+        count = GEN_Query->FieldByName("NbExo").AsInteger();
+    });
+    Guarded([&] {
+        GEN_Query->Close();
+        if (!wasOpen && MainADOConnection->Connected()) MainADOConnection->Close();
+    });
+    return count;
 }
 
 AnsiString TMainFormEXO::SumTypeCounts(const AnsiString& counts) {

@@ -1,5 +1,6 @@
 // Learner lines and names alone; the learner panel, the subject-and-level panel and
 // what a choice sets on the player.
+#include <filesystem>
 #include <fstream>
 
 #include <QListWidget>
@@ -193,7 +194,6 @@ TEST_F(LearnersTest, EachSubjectAndLevelEntrySetsItsTableCaptionAndPictures) {
         h.Liste_matieres->SelectByUser(i);
         EXPECT_EQ(h.LearnerName + "@" + h.Subject + " " + h.Level, "Paul@" + h.Liste_matieres->Item(i));
         EXPECT_EQ(p.ExoTableName, LevelTableName(h.Subject, h.Level));
-        EXPECT_EQ(h.exos->Caption(), ExerciseCountCaption(i));
         const AnsiString level = LevelPictureName(h.Level);
         EXPECT_TRUE(!PictureOf(h.WhichClasse).isNull() && SamePicture(h.WhichClasse, Named(&h, level)));
         EXPECT_TRUE(SamePicture(p.titreCLASSE, Named(&p, level)));
@@ -201,6 +201,48 @@ TEST_F(LearnersTest, EachSubjectAndLevelEntrySetsItsTableCaptionAndPictures) {
         EXPECT_TRUE(SamePicture(h.titre, french ? h.titre_francais : h.titre_math));
         EXPECT_TRUE(SamePicture(p.Titre_MATIERE, french ? p.Titre_MATIERE_FRANCAIS : p.Titre_MATIERE_MATH));
     }
+}
+
+TEST(LearnerLine, ExerciseCountsAreWrittenInGroupsOfThree) {
+    const std::pair<long long, const char*> counts[] = {
+        {0, "0 exercice"},          {1, "1 exercice"},           {2, "2 exercices"},
+        {528, "528 exercices"},     {1000, "1 000 exercices"},   {1414, "1 414 exercices"},
+        {22500, "22 500 exercices"}, {1234567, "1 234 567 exercices"},
+    };
+    for (const auto& [count, caption] : counts) EXPECT_EQ(ExerciseCountCaption(count), caption) << count;
+}
+
+// The count under the subject-and-level list is what the exercise database holds at
+// that level, of the kinds the player offers, whatever content a school wrote.
+TEST_F(LearnersTest, TheCountOfASubjectAndLevelIsTheDatabases) {
+    StartWith({"Paul@Mathematiques CM1"});
+    const std::string kinds = "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ";
+    ExecSql(data->ExosDb(), "DELETE FROM exos_math_cm1; DELETE FROM exos_math_5e;" + kinds +
+                                "1414) INSERT INTO exos_math_cm1 (codeExo, typeEXO, numEXO, contenuEXO) "
+                                "SELECT 'CM1.' || (i % 40), 1 + i % 8, i, '' FROM n;" + kinds +
+                                "30) INSERT INTO exos_math_cm1 (codeExo, typeEXO, numEXO, contenuEXO) "
+                                "SELECT 'CM1.1', 9 + i % 2 * 90, i, '' FROM n;"   // kinds the player never shows
+                                "INSERT INTO exos_math_5e (codeExo, typeEXO, numEXO, contenuEXO) VALUES ('5.1', 3, 1, '');"
+                                "DELETE FROM exos_math_cp; DROP TABLE exos_francais_6e;");
+    const std::pair<int, const char*> entries[] = {
+        {3, "1 414 exercices"}, {6, "1 exercice"}, {0, "0 exercice"}, {10, ""}, {3, "1 414 exercices"},
+    };
+    for (const auto& [index, caption] : entries) {
+        StartForm->Liste_matieres->SelectByUser(index);
+        EXPECT_EQ(StartForm->exos->Caption(), caption) << index;
+    }
+    // The bundled French CE1 sample counts what it holds; the database is left closed.
+    StartForm->Liste_matieres->SelectByUser(9);
+    const auto rows = ReadRows(data->ExosDb(), "SELECT COUNT(*) AS n FROM exos_francais_ce1 WHERE typeEXO BETWEEN 1 AND 8");
+    EXPECT_EQ(StartForm->exos->Caption(), ExerciseCountCaption(std::stoll(rows.at(0).at("n"))));
+    EXPECT_FALSE(MainFormEXO->MainADOConnection->Connected());
+
+    // Without a database the caption stays empty, and nothing is said until the player
+    // opens.
+    std::filesystem::remove(data->ExosDb());
+    StartForm->Liste_matieres->SelectByUser(3);
+    EXPECT_EQ(StartForm->exos->Caption(), "");
+    EXPECT_TRUE(messages.empty());
 }
 
 // A click in the empty part of a list keeps its entry: SUPPRIMER removes the learner
