@@ -265,7 +265,6 @@ struct JpegError {
     char message[JMSG_LENGTH_MAX];
 };
 
-
 void JpegErrorExit(j_common_ptr cinfo) {
     auto* err = reinterpret_cast<JpegError*>(cinfo->err);
     (*cinfo->err->format_message)(cinfo, err->message);

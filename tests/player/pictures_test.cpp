@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include "ChapterFixture.h"
+#include "JpegFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -62,19 +63,22 @@ TEST_F(PicturesTest, FigureOnItsPageOnlyWhenItsFileCanBeRead) {
     WritePicture(Image("grand.jpg"), 400, 400, Qt::yellow, "JPG");
     WritePicture(Image("image.gif"), 40, 40, Qt::red, "PNG");   // a kind the figure does not read
     std::ofstream(Image("casse.jpg")) << "pas une image";
+    // One scan given again and again: stopped, as a picture that cannot be read.
+    std::ofstream(Image("passes.jpg"), std::ios::binary)
+        << JpegRepeatingScan(JpegDeclaringSize(EncodeJpeg(16, 16, 3, true), 1000, 1000), 0, 2000);
     fs::create_directory(Image("dossier.jpg"));
     SetExercises({WithPicture(2, "1", "vert.jpg"), WithPicture(1, "2", "rouge.png"), WithPicture(3, "3", "bleu.BMP"),
                   WithPicture(4, "4", "grand.jpg"), WithPicture(5, "5", "absente.jpg"), WithPicture(6, "6", "image.gif"),
                   WithPicture(7, "7", "casse.jpg"), WithPicture(8, "8", "dossier.jpg"), WithPicture(2, "9", ""),
-                  WithPicture(1, "10", " vert.jpg")});
+                  WithPicture(1, "10", " vert.jpg"), WithPicture(3, "11", "passes.jpg")});
     ExecSql(data->ExosDb(), "UPDATE exos_math_cm1 SET imageExo = NULL WHERE numEXO = '9'");
     // {page whose figure is shown (0: none), its colour}
     const std::pair<int, QColor> expected[] = {{3, Qt::green}, {1, Qt::red}, {2, Qt::blue}, {4, Qt::yellow},
-                                               {0, {}}, {0, {}}, {0, {}}, {0, {}}, {0, {}}, {0, {}}};
+                                               {0, {}}, {0, {}}, {0, {}}, {0, {}}, {0, {}}, {0, {}}, {0, {}}};
     OpenChapter();
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 11; ++i) {
         SCOPED_TRACE("exercise " + std::to_string(i + 1));
-        ASSERT_EQ(Counter(), std::to_string(i + 1) + "/10");
+        ASSERT_EQ(Counter(), std::to_string(i + 1) + "/11");
         const auto [page, colour] = expected[i];
         EXPECT_EQ(ShownFigure(), page);
         EXPECT_EQ(ToggleShown(), page != 0);
