@@ -40,9 +40,8 @@ std::string PanelProblem(const AnsiString& text, const TextPageLayout& page) {
             return probe->Width();
         },
         [&](WordPlace at) {
-            if (!made || !(gaps ? IsGapPiece(made->text) : IsMarkedPiece(made->text))) return;
+            if (!made || !(gaps ? IsGapPiece(made->text) : IsMarkedPiece(made->text))) return true;
             ++answers;
-            if (!problem.empty()) return;
             const std::string what =
                 gaps ? "gap " + Num(answers) : "marked word " + Num(answers) + " " + Quoted(WithoutBraces(made->text));
             if (at.top + probe->Height() > page.height) {
@@ -53,6 +52,8 @@ std::string PanelProblem(const AnsiString& text, const TextPageLayout& page) {
             } else if (at.left + probe->Width() > page.width) {
                 problem = what + " runs past the right edge of the text panel";
             }
+            // The first problem is the one told: the rest of the text is not measured.
+            return problem.empty();
         });
     return problem;
 }

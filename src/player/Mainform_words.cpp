@@ -111,7 +111,10 @@ void TMainFormEXO::LayOutWords(TPanel* panel, const AnsiString& text, const Text
                 return label->Width();
             },
             // A plain move: the label keeps the size its caption gave it.
-            [&](WordPlace at) { label->move(at.left, at.top); });
+            [&](WordPlace at) {
+                label->move(at.left, at.top);
+                return true;
+            });
     });
     panel->SetVisible(shown);
     panel->update();

@@ -143,12 +143,12 @@ TLabel* NewWordLabel(TControl* parent) {
 
 void LayOutText(const AnsiString& text, const TextPageLayout& page,
                 const std::function<int(const WordPiece* piece)>& make,
-                const std::function<void(WordPlace at)>& place) {
+                const std::function<bool(WordPlace at)>& place) {
     WordPlacer placer(page.Grid());
     for (const WordPiece& piece : CutTextIntoPieces(text, page.markup)) {
         if (piece.lineStart) placer.StartLine();
-        place(placer.PlaceWord(make(&piece)));
-        if (page.blankLabels && piece.blankFollows) place(placer.PlaceBlank(make(nullptr)));
+        if (!place(placer.PlaceWord(make(&piece)))) return;
+        if (page.blankLabels && piece.blankFollows && !place(placer.PlaceBlank(make(nullptr)))) return;
     }
 }
 

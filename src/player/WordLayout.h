@@ -110,10 +110,10 @@ TLabel* NewWordLabel(TControl* parent);
 // gets a word label on the running line (wrapped at the limit), then, when the page
 // makes them and the piece was cut at a blank, a blank label beside it. `make` makes
 // the label of a piece (a blank label when the piece is null) and gives its width;
-// `place` puts the label just made.
+// `place` puts the label just made and says whether to go on (false ends the layout).
 void LayOutText(const AnsiString& text, const TextPageLayout& page,
                 const std::function<int(const WordPiece* piece)>& make,
-                const std::function<void(WordPlace at)>& place);
+                const std::function<bool(WordPlace at)>& place);
 
 // One label as the reflow sees it, in reading order.
 struct ReflowLabel {
