@@ -24,8 +24,9 @@ private:
     size_t at_;   // npos once there is none left
 };
 
-// Cuts one line, ended by the blank added to it, into its pieces.
-void CutLine(const AnsiString& rest, WordMarkup markup, std::vector<WordPiece>& pieces) {
+// Cuts one line, ended by the blank added to it, into its pieces; false when `take`
+// asked to stop.
+bool CutLine(const AnsiString& rest, WordMarkup markup, const std::function<bool(const WordPiece&)>& take) {
     const bool gaps = markup == WordMarkup::Gaps;
     NextPlace blank(rest, " "), gap(rest, kGapToken), open(rest, "{"), close(rest, "}");
     // The line ends with a blank, so each piece ends at one at the latest.
@@ -53,15 +54,24 @@ void CutLine(const AnsiString& rest, WordMarkup markup, std::vector<WordPiece>& 
             piece.blankFollows = true;
         }
         at += piece.text.size();
-        pieces.push_back(std::move(piece));
+        if (!take(piece)) return false;
     }
+    return true;
 }
 
 }  // namespace
 
+void CutTextIntoPieces(const AnsiString& text, WordMarkup markup, const std::function<bool(const WordPiece&)>& take) {
+    for (const AnsiString& line : SplitLines(text))
+        if (!CutLine(line + " ", markup, take)) return;
+}
+
 std::vector<WordPiece> CutTextIntoPieces(const AnsiString& text, WordMarkup markup) {
     std::vector<WordPiece> pieces;
-    for (const AnsiString& line : SplitLines(text)) CutLine(line + " ", markup, pieces);
+    CutTextIntoPieces(text, markup, [&](const WordPiece& piece) {
+        pieces.push_back(piece);
+        return true;
+    });
     return pieces;
 }
 
@@ -145,11 +155,13 @@ void LayOutText(const AnsiString& text, const TextPageLayout& page,
                 const std::function<int(const WordPiece* piece)>& make,
                 const std::function<bool(WordPlace at)>& place) {
     WordPlacer placer(page.Grid());
-    for (const WordPiece& piece : CutTextIntoPieces(text, page.markup)) {
+    // Pieces are cut as they are laid out: a layout that stops leaves the rest uncut.
+    CutTextIntoPieces(text, page.markup, [&](const WordPiece& piece) {
         if (piece.lineStart) placer.StartLine();
-        if (!place(placer.PlaceWord(make(&piece)))) return;
-        if (page.blankLabels && piece.blankFollows && !place(placer.PlaceBlank(make(nullptr)))) return;
-    }
+        if (!place(placer.PlaceWord(make(&piece)))) return false;
+        if (!page.blankLabels || !piece.blankFollows) return true;
+        return place(placer.PlaceBlank(make(nullptr)));
+    });
 }
 
 void ReflowPlaces(std::vector<ReflowLabel>& labels, WordGrid grid) {

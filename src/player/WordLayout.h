@@ -30,6 +30,9 @@ struct WordPiece {
 // gives one one-blank piece (an empty text gives none). A gap or a marked word is a piece of its own, never
 // followed by a blank label; pieces are never split.
 std::vector<WordPiece> CutTextIntoPieces(const AnsiString& text, WordMarkup markup);
+// The same pieces handed to `take` in reading order, as they are cut, until it returns
+// false.
+void CutTextIntoPieces(const AnsiString& text, WordMarkup markup, const std::function<bool(const WordPiece&)>& take);
 
 // A piece that is a gap ("{...}" once trimmed), or a marked word ("{" ... "}").
 bool IsGapPiece(const AnsiString& piece);

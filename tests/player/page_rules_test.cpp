@@ -93,6 +93,13 @@ TEST(CutTextIntoPieces, ShortAndLongTextsCutAsTheRulesSay) {
     for (const WordPiece& p : pieces) joined += p.text;
     EXPECT_EQ(joined, longLine + " ");
     EXPECT_GT(pieces.size(), 40'000u);
+    // Handed out one by one, they stop when asked to.
+    std::vector<WordPiece> taken;
+    CutTextIntoPieces(longLine, WordMarkup::MarkedWords, [&](const WordPiece& p) {
+        taken.push_back(p);
+        return taken.size() < 3;
+    });
+    EXPECT_EQ(Shown(taken), Shown({pieces.begin(), pieces.begin() + 3}));
 }
 
 TEST(WatchHands, AnglesAndEndPoints) {
