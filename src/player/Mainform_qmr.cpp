@@ -7,6 +7,7 @@
 #include "player/ContentCodec.h"
 #include "player/PageParts.h"
 #include "player/PickedWords.h"
+#include "player/TextPagePlaces.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ void TMainFormEXO::ShowExerciseQMR(AnsiString content) {
         qmr_statement->SetWidth(785);
         qmr_statement->SetCaption(fields.Field(0));
         BuildTextQMR(fields.Field(1));
-        Panel_Text_QMR->SetTop(qmr_statement->Top() + qmr_statement->Height() + 3);
+        Panel_Text_QMR->SetTop(TextPanelTop(kTextQMR, qmr_statement->Top() + qmr_statement->Height()));
     });
 }
 

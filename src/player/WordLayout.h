@@ -66,16 +66,17 @@ struct WordGrid {
 inline constexpr int kWordLeft = 16;
 
 // How a text page lays its text out: the size of its text panel (a label beyond it
-// is cut away), how far apart its lines are, its mark-up, and whether a blank label
-// follows each piece cut at a blank.
+// is cut away), how far apart its lines are, its mark-up, whether a blank label
+// follows each piece cut at a blank, and whether a word bank stands above the panel.
 struct TextPageLayout {
     int width = 795, height = 297, lineStep = 30;
     WordMarkup markup = WordMarkup::Gaps;
     bool blankLabels = true;
+    bool wordBank = false;
     WordGrid Grid() const { return {lineStep, width - 10}; }
 };
 inline constexpr TextPageLayout kTextQTRO{795, 297, 30, WordMarkup::Gaps, true};
-inline constexpr TextPageLayout kTextQTRC{795, 321, 30, WordMarkup::Gaps, true};
+inline constexpr TextPageLayout kTextQTRC{795, 321, 30, WordMarkup::Gaps, true, true};
 inline constexpr TextPageLayout kTextQMR{795, 321, 30, WordMarkup::MarkedWords, true};
 // The words to retype: closer lines, no blank labels.
 inline constexpr TextPageLayout kTextQMT{795, 337, 26, WordMarkup::MarkedWords, false};
