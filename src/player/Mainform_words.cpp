@@ -179,14 +179,14 @@ bool TMainFormEXO::AnswerWord(TLabel* word, TShape* hover, TShape* selection, TP
     return word->Caption() != before;
 }
 
-void TMainFormEXO::CheckTypedWords(TPanel* panel, TShape* hover, TImage* info) {
-    CheckTextAnswers(panel, hover, info, [](const TLabel& word) {
+void TMainFormEXO::CheckTypedWords(TPanel* panel, TShape* hover, TImage* info, const TImage* banner) {
+    CheckTextAnswers(panel, hover, info, banner, [](const TLabel& word) {
         const AnsiString solution = SolutionOfHint(word.Hint());
         return WordVerdict{solution == Trim(word.Caption()), true, solution};
     });
 }
 
-void TMainFormEXO::CheckTextAnswers(TPanel* panel, TShape* frame, TImage* info,
+void TMainFormEXO::CheckTextAnswers(TPanel* panel, TShape* frame, TImage* info, const TImage* banner,
                                     const std::function<WordVerdict(const TLabel&)>& judge) {
     Guarded([&] {
         int right = 0, total = 0;
@@ -204,8 +204,9 @@ void TMainFormEXO::CheckTextAnswers(TPanel* panel, TShape* frame, TImage* info,
         }
         frame->Hide();
         ReflowWordLabels(panel);
-        // A long statement brings the text down to the note: it goes under the words.
-        PlaceColourNote(info, panel, WordLabels(panel));
+        // A long statement brings the text down to the note: it goes under the words, but
+        // never over the banner.
+        PlaceColourNote(info, panel, WordLabels(panel), banner);
         // A text without any answer to check gives no points.
         if (ExoChecked != 0 || total == 0) return;
         ExoMark += TextPoints(right, total);
