@@ -94,7 +94,9 @@ void TMainFormEXO::LayOutWords(TPanel* panel, const AnsiString& text, const Text
     panel->Hide();
     Guarded([&] {
         // The previous text's labels are freed: a chapter of many texts keeps one set.
-        for (TLabel* old : WordLabels(panel)) delete old;
+        // The last first, so that each is found at once at the end of the panel's list.
+        const std::vector<TLabel*> old = WordLabels(panel);
+        for (auto label = old.rbegin(); label != old.rend(); ++label) delete *label;
         TLabel* label = nullptr;
         LayOutText(
             text, page,
