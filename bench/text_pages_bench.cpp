@@ -1,6 +1,7 @@
 // Timing of the text pages: laying out a text of 300 words with 8 gaps, placing its
-// labels again after an answer changed their widths; and the resident memory of the
-// program after walking 200 text exercises against after the first one.
+// labels again after an answer changed their widths; a text of one very long line cut
+// into its pieces, and checked by the builder; and the resident memory of the program
+// after walking 200 text exercises against after the first one.
 #include <fstream>
 #include <memory>
 #include <string>
@@ -10,6 +11,7 @@
 #include <QApplication>
 
 #include "BenchScreens.h"
+#include "ContentSource.h"
 #include "DataFolder.h"
 #include "home/Intro.h"
 #include "player/Mainform_exo.h"
@@ -106,6 +108,48 @@ static void BM_ReflowAfterAnAnswer(benchmark::State& state) {
     MainFormEXO->Close();
 }
 BENCHMARK(BM_ReflowAfterAnAnswer)->Unit(benchmark::kMicrosecond);
+
+namespace {
+
+// One line of about `bytes` characters: words and a gap now and then, or (for the words
+// to retype) marked words glued to each other, with no blank to cut at.
+AnsiString OneLongLine(size_t bytes, WordMarkup markup) {
+    AnsiString line;
+    line.reserve(bytes + 16);
+    for (int i = 0; line.size() < bytes; ++i) {
+        if (markup == WordMarkup::MarkedWords)
+            line += i % 2 ? "{mot}" : "a{b}";
+        else
+            line += i % 50 == 0 ? "({...}), " : "chaque ";
+    }
+    return line;
+}
+
+}  // namespace
+
+static void BM_CutOneLongLine(benchmark::State& state) {
+    const auto markup = static_cast<WordMarkup>(state.range(1));
+    const AnsiString line = OneLongLine(static_cast<size_t>(state.range(0)), markup);
+    size_t pieces = 0;
+    for (auto _ : state) {
+        // As a layout takes them, one by one.
+        pieces = 0;
+        CutTextIntoPieces(line, markup, [&](const WordPiece&) { return ++pieces > 0; });
+    }
+    state.counters["pieces"] = static_cast<double>(pieces);
+}
+BENCHMARK(BM_CutOneLongLine)
+    ->ArgsProduct({{100'000, 2'000'000}, {static_cast<int>(WordMarkup::Gaps), static_cast<int>(WordMarkup::MarkedWords)}})
+    ->Unit(benchmark::kMillisecond);
+
+// The builder's check of a gap text to type whose one gap opens a long line of words.
+static void BM_BuilderCheckOneLongLine(benchmark::State& state) {
+    std::string content = "/#Complète.#/ /#Il {...}";
+    while (content.size() < static_cast<size_t>(state.range(0))) content += " chaque";
+    content += "#/ /#mot#/";
+    for (auto _ : state) benchmark::DoNotOptimize(CheckExerciseContent(5, content));
+}
+BENCHMARK(BM_BuilderCheckOneLongLine)->Arg(100'000)->Arg(2'000'000)->Unit(benchmark::kMillisecond);
 
 namespace {
 

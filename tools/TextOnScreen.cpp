@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/Forms.h"
+#include "player/TextPagePlaces.h"
 #include "player/WordBank.h"
 #include "player/WordLayout.h"
 
@@ -20,10 +21,21 @@ const TextPageLayout* PageOf(int typeExo) {
 }
 
 std::string Num(int v) { return std::to_string(v); }
-std::string Quoted(const AnsiString& s) { return "\"" + AnsiToUtf8(s) + "\""; }
+// A word quoted in a message; a very long one only by its start.
+std::string Quoted(const AnsiString& s) {
+    constexpr size_t kShown = 40;
+    return "\"" + AnsiToUtf8(s.substr(0, kShown)) + (s.size() > kShown ? "...\"" : "\"");
+}
 
-// The first gap or marked word that the text panel does not show whole: below its last
-// line, or past its right edge (a piece too long for a line is never split).
+// What the learner reads of a piece: a gap by its number, a marked word by its number
+// and text, any other word by its text.
+std::string Named(const AnsiString& piece, bool gaps, bool answer, int answers) {
+    if (!answer) return "the word " + Quoted(Trim(piece));
+    return gaps ? "gap " + Num(answers) : "marked word " + Num(answers) + " " + Quoted(WithoutBraces(piece));
+}
+
+// The first word that the text panel does not show whole: below its last line, or past
+// its right edge (a piece too long for a line is never split). Blanks show nothing.
 std::string PanelProblem(const AnsiString& text, const TextPageLayout& page) {
     const bool gaps = page.markup == WordMarkup::Gaps;
     // One label measures every caption in turn.
@@ -40,21 +52,39 @@ std::string PanelProblem(const AnsiString& text, const TextPageLayout& page) {
             return probe->Width();
         },
         [&](WordPlace at) {
-            if (!made || !(gaps ? IsGapPiece(made->text) : IsMarkedPiece(made->text))) return;
-            ++answers;
-            if (!problem.empty()) return;
-            const std::string what =
-                gaps ? "gap " + Num(answers) : "marked word " + Num(answers) + " " + Quoted(WithoutBraces(made->text));
-            if (at.top + probe->Height() > page.height) {
+            if (!made) return true;
+            const bool answer = gaps ? IsGapPiece(made->text) : IsMarkedPiece(made->text);
+            if (answer) ++answers;
+            const bool below = at.top + probe->Height() > page.height;
+            if (Trim(made->text).empty() || (!below && at.left + probe->Width() <= page.width)) return true;
+            // The first problem is the one told: the rest of the text is not measured.
+            const std::string what = Named(made->text, gaps, answer, answers);
+            if (below) {
                 const int line = (at.top - 10) / page.lineStep + 1;
                 const int shown = (page.height - 10 - probe->Height()) / page.lineStep + 1;
                 problem = what + " falls below the text panel: it is on line " + Num(line) + " and the panel shows " +
                           Num(shown) + " lines";
-            } else if (at.left + probe->Width() > page.width) {
+            } else {
                 problem = what + " runs past the right edge of the text panel";
             }
+            return false;
         });
     return problem;
+}
+
+// A statement so long that the text panel placed under it would end below the page.
+std::string StatementProblem(const AnsiString& statement, const TextPageLayout& page) {
+    const std::unique_ptr<TLabel> probe(NewStatementLabel(nullptr, "", kTextStatementWidth));
+    // Placed as the page loaders place it.
+    probe->SetWidth(kTextStatementWidth);
+    probe->SetCaption(" ");
+    const int lineHeight = probe->Height();
+    probe->SetCaption(statement);
+    const int height = probe->Height();
+    const int beyond = TextPanelTop(page, kStatementTop + height) + page.height - ExercisePageHeight();
+    if (beyond <= 0) return "";
+    return "the statement, on " + Num(height / lineHeight) + " lines, pushes the text panel " + Num(beyond) +
+           " pixels below the page (" + Num((height - beyond) / lineHeight) + " lines at most)";
 }
 
 // The first bank word wider than its slot: the bank would show it cut at both ends.
@@ -75,7 +105,8 @@ std::string BankProblem(const ParsedContent& fields) {
 std::string TextOnScreenProblem(int typeExo, const ParsedContent& fields) {
     const TextPageLayout* page = PageOf(typeExo);
     if (!page) return "";
-    const std::string problem = PanelProblem(TrimRight(fields.Field(1)), *page);
+    std::string problem = StatementProblem(Trim(fields.Field(0)), *page);
+    if (problem.empty()) problem = PanelProblem(TrimRight(fields.Field(1)), *page);
     if (!problem.empty() || typeExo != 6) return problem;
     return BankProblem(fields);
 }

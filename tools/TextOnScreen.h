@@ -1,6 +1,7 @@
 #pragma once
-// Whether the player shows a text exercise so that it can be answered: every gap and
-// every marked word inside the visible text panel, every bank word whole in its slot.
+// Whether the player shows a text exercise so that it can be answered: its text panel
+// on the page under the statement, every word of the text inside that panel, every bank
+// word whole in its slot.
 // The text is laid out with the player's own word labels and layout steps, so a
 // QApplication is needed (no screen: the offscreen platform does).
 #include <string>

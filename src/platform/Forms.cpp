@@ -122,8 +122,11 @@ TControl::~TControl() {
     for (TControl* child : controls_) child->parent_ = nullptr;
     controls_.clear();
     if (parent_) {
+        // Searched from the end: a panel emptied from its last control on finds each at
+        // once, however many it holds.
         auto& list = parent_->controls_;
-        list.erase(std::remove(list.begin(), list.end(), this), list.end());
+        const auto at = std::find(list.rbegin(), list.rend(), this);
+        if (at != list.rend()) list.erase(std::next(at).base());
         parent_ = nullptr;
     }
     font_.OnChange = nullptr;

@@ -9,6 +9,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
+#include "player/TextPagePlaces.h"
 #include "player/TraceLog.h"
 #include "ui/Artwork.h"
 #include "ui/ScreenParts.h"
@@ -24,7 +25,6 @@ const char* const kDesignConnection =
 constexpr TColor kWindowColour = 9728870;    // 0x947366
 constexpr TColor kFrameColour = 0xB0968C;
 constexpr TColor kBorderPen = 0x8A694A;
-constexpr TColor kStatementColour = 0x393024;
 
 // The size a picture is drawn at, or the fallback while it has none.
 QSize PictureSize(const AnsiString& name, int w, int h) {
@@ -38,13 +38,6 @@ TLabel* CloseMark(TControl* parent, const AnsiString& name, int l, int t, int px
     x->SetCursor(TCursor::HandPoint);
     x->Hide();
     return x;
-}
-
-TLabel* Statement(TTabSheet* page, const AnsiString& name, int width) {
-    TLabel* l = TextLabel(page, name, 16, 32, "Arial Narrow", 32, 0, kStatementColour, "");
-    l->SetWordWrap(true);
-    l->SetWidth(width);
-    return l;
 }
 
 // Opens a database of the data folder. When it cannot be opened, or cannot be written
@@ -199,7 +192,7 @@ void TMainFormEXO::BuildFrame() {
     Apprenant->SetEndEllipsis(true);
 
     ExoPageControl = new TPageControl(MainFrame, "ExoPageControl");
-    ExoPageControl->SetBounds(24, 56, 833, 641);
+    ExoPageControl->SetBounds(24, 56, 833, kExercisePagesHeight);
 
     Panel3 = MakePanel(MainFrame, "Panel3", 24, 48, 569, 33, kFrameColour);
 
@@ -404,13 +397,13 @@ void TMainFormEXO::BuildPages() {
         *sheets[i] = new TTabSheet(ExoPageControl, "TabSheet" + IntToStr(i + 1), captions[i]);
         (*sheets[i])->SetColor(kFrameColour);
     }
-    qcm_statement = Statement(TabSheet1, "qcm_statement", 750);
-    qo_statement = Statement(TabSheet2, "qo_statement", 750);
-    qcc_statement = Statement(TabSheet4, "qcc_statement", 750);
-    qtro_statement = Statement(TabSheet5, "qtro_statement", 785);
-    qtrc_statement = Statement(TabSheet6, "qtrc_statement", 785);
-    qmr_statement = Statement(TabSheet7, "qmr_statement", 785);
-    qmt_statement = Statement(TabSheet8, "qmt_statement", 785);
+    qcm_statement = NewStatementLabel(TabSheet1, "qcm_statement", 750);
+    qo_statement = NewStatementLabel(TabSheet2, "qo_statement", 750);
+    qcc_statement = NewStatementLabel(TabSheet4, "qcc_statement", 750);
+    qtro_statement = NewStatementLabel(TabSheet5, "qtro_statement", kTextStatementWidth);
+    qtrc_statement = NewStatementLabel(TabSheet6, "qtrc_statement", kTextStatementWidth);
+    qmr_statement = NewStatementLabel(TabSheet7, "qmr_statement", kTextStatementWidth);
+    qmt_statement = NewStatementLabel(TabSheet8, "qmt_statement", kTextStatementWidth);
     ExoPageControl->SetActivePageIndex(8);
 }
 

@@ -7,6 +7,7 @@
 #include "player/ContentCodec.h"
 #include "player/PageParts.h"
 #include "player/PickedWords.h"
+#include "player/TextPagePlaces.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ void TMainFormEXO::ShowExerciseQMR(AnsiString content) {
         qmr_statement->SetWidth(785);
         qmr_statement->SetCaption(fields.Field(0));
         BuildTextQMR(fields.Field(1));
-        Panel_Text_QMR->SetTop(qmr_statement->Top() + qmr_statement->Height() + 3);
+        Panel_Text_QMR->SetTop(TextPanelTop(kTextQMR, qmr_statement->Top() + qmr_statement->Height()));
     });
 }
 
@@ -65,7 +66,7 @@ void TMainFormEXO::CheckQMR() {
             case PickMark::AsItIs: break;
             }
         }
-        PlaceColourNote(QMRInfoNote, Panel_Text_QMR, WordLabels(Panel_Text_QMR));
+        PlaceColourNote(QMRInfoNote, Panel_Text_QMR, WordLabels(Panel_Text_QMR), QMRverdict);
         // A text without any word to find gives no points and nothing to explain.
         if (ExoChecked != 0 || count.toFind == 0) return;
         ExoMark += PickPoints(count);

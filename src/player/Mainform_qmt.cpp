@@ -3,6 +3,7 @@
 #include "player/Mainform_exo.h"
 
 #include "player/ContentCodec.h"
+#include "player/TextPagePlaces.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ void TMainFormEXO::ShowExerciseQMT(AnsiString content) {
         TStringList answers;
         for (int i = 2; i <= 9; ++i) answers.Add(Trim(fields.Field(i)));
         BuildTextQMT(TrimRight(fields.Field(1)), answers);
-        Panel_Text_QMT->SetTop(qmt_statement->Top() + qmt_statement->Height() + 3);
+        Panel_Text_QMT->SetTop(TextPanelTop(kTextQMT, qmt_statement->Top() + qmt_statement->Height()));
     });
 }
 
@@ -54,5 +55,5 @@ void TMainFormEXO::GiveWordQMT(TObject* Sender) {
 }
 
 void TMainFormEXO::CheckQMT() {
-    CheckTypedWords(Panel_Text_QMT, ThisWordQMT, QMTInfoNote);
+    CheckTypedWords(Panel_Text_QMT, ThisWordQMT, QMTInfoNote, QMTverdict);
 }

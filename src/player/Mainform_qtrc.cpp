@@ -6,6 +6,7 @@
 
 #include "player/ContentCodec.h"
 #include "player/PageParts.h"
+#include "player/TextPagePlaces.h"
 #include "player/WordBank.h"
 #include "ui/Artwork.h"
 #include "ui/ScreenParts.h"
@@ -32,8 +33,8 @@ int SlotTop(int n) {
 }  // namespace
 
 void TMainFormEXO::BuildPageQTRC() {
-    TPanel* bank = Panel_Word_QTRC = MakePanel(TabSheet6, "Panel_Word_QTRC", 16, 72, 769, 81, kBankColour);
-    Image_Word_QTRC = MakePicture(bank, "Image_Word_QTRC", "banque_fond", 0, 0, 769, 81);
+    TPanel* bank = Panel_Word_QTRC = MakePanel(TabSheet6, "Panel_Word_QTRC", 16, 72, 769, kWordBankHeight, kBankColour);
+    Image_Word_QTRC = MakePicture(bank, "Image_Word_QTRC", "banque_fond", 0, 0, 769, kWordBankHeight);
     for (int n = 1; n <= kBankSlots; ++n) {
         const AnsiString k = IntToStr(n);
         TImage* slot = Shape_QTRC_BW[n] = MakePicture(bank, "Shape_QTRC_BW_" + k, kSlotArt, SlotLeft(n), SlotTop(n), 170, 25);
@@ -85,8 +86,9 @@ void TMainFormEXO::ShowExerciseQTRC(AnsiString content) {
         }
         ExoLoadDone = 1;
         BuildTextQTRC(fields.Field(1), bank, numbers);
-        Panel_Word_QTRC->SetTop(qtrc_statement->Top() + qtrc_statement->Height() + 3);
-        Panel_Text_QTRC->SetTop(Panel_Word_QTRC->Top() + Panel_Word_QTRC->Height() + 7);
+        const int statementBottom = qtrc_statement->Top() + qtrc_statement->Height();
+        Panel_Word_QTRC->SetTop(WordBankTop(statementBottom));
+        Panel_Text_QTRC->SetTop(TextPanelTop(kTextQTRC, statementBottom));
     });
 }
 
@@ -208,7 +210,7 @@ void TMainFormEXO::LeaveWordQTRC(TObject* Sender) {
 }
 
 void TMainFormEXO::CheckQTRC() {
-    CheckTextAnswers(Panel_Text_QTRC, ThisWordQC_Select, QTRCInfoNote, [this](const TLabel& gap) {
+    CheckTextAnswers(Panel_Text_QTRC, ThisWordQC_Select, QTRCInfoNote, QTRCverdict, [this](const TLabel& gap) {
         const GapState state = ReadGapHint(gap.Hint());
         // A number that names no bank word has no word to show: the gap keeps its caption.
         const int slot = BankSlotOf(state.right);

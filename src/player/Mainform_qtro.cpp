@@ -3,6 +3,7 @@
 #include "player/Mainform_exo.h"
 
 #include "player/ContentCodec.h"
+#include "player/TextPagePlaces.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ void TMainFormEXO::ShowExerciseQTRO(AnsiString content) {
         }
         ExoLoadDone = 1;
         BuildTextQTRO(fields.Field(1), answers);
-        Panel_Text_QTRO->SetTop(qtro_statement->Top() + qtro_statement->Height() + 3);
+        Panel_Text_QTRO->SetTop(TextPanelTop(kTextQTRO, qtro_statement->Top() + qtro_statement->Height()));
     });
 }
 
@@ -67,5 +68,5 @@ void TMainFormEXO::GiveWordQTRO(TObject* Sender) {
 }
 
 void TMainFormEXO::CheckQTRO() {
-    CheckTypedWords(Panel_Text_QTRO, ThisWordQO, QTROInfoNote);
+    CheckTypedWords(Panel_Text_QTRO, ThisWordQO, QTROInfoNote, QTROverdict);
 }

@@ -94,7 +94,9 @@ void TMainFormEXO::LayOutWords(TPanel* panel, const AnsiString& text, const Text
     panel->Hide();
     Guarded([&] {
         // The previous text's labels are freed: a chapter of many texts keeps one set.
-        for (TLabel* old : WordLabels(panel)) delete old;
+        // The last first, so that each is found at once at the end of the panel's list.
+        const std::vector<TLabel*> old = WordLabels(panel);
+        for (auto label = old.rbegin(); label != old.rend(); ++label) delete *label;
         TLabel* label = nullptr;
         LayOutText(
             text, page,
@@ -111,7 +113,10 @@ void TMainFormEXO::LayOutWords(TPanel* panel, const AnsiString& text, const Text
                 return label->Width();
             },
             // A plain move: the label keeps the size its caption gave it.
-            [&](WordPlace at) { label->move(at.left, at.top); });
+            [&](WordPlace at) {
+                label->move(at.left, at.top);
+                return true;
+            });
     });
     panel->SetVisible(shown);
     panel->update();
@@ -176,14 +181,14 @@ bool TMainFormEXO::AnswerWord(TLabel* word, TShape* hover, TShape* selection, TP
     return word->Caption() != before;
 }
 
-void TMainFormEXO::CheckTypedWords(TPanel* panel, TShape* hover, TImage* info) {
-    CheckTextAnswers(panel, hover, info, [](const TLabel& word) {
+void TMainFormEXO::CheckTypedWords(TPanel* panel, TShape* hover, TImage* info, const TImage* banner) {
+    CheckTextAnswers(panel, hover, info, banner, [](const TLabel& word) {
         const AnsiString solution = SolutionOfHint(word.Hint());
         return WordVerdict{solution == Trim(word.Caption()), true, solution};
     });
 }
 
-void TMainFormEXO::CheckTextAnswers(TPanel* panel, TShape* frame, TImage* info,
+void TMainFormEXO::CheckTextAnswers(TPanel* panel, TShape* frame, TImage* info, const TImage* banner,
                                     const std::function<WordVerdict(const TLabel&)>& judge) {
     Guarded([&] {
         int right = 0, total = 0;
@@ -201,8 +206,9 @@ void TMainFormEXO::CheckTextAnswers(TPanel* panel, TShape* frame, TImage* info,
         }
         frame->Hide();
         ReflowWordLabels(panel);
-        // A long statement brings the text down to the note: it goes under the words.
-        PlaceColourNote(info, panel, WordLabels(panel));
+        // A long statement brings the text down to the note: it goes under the words, but
+        // never over the banner.
+        PlaceColourNote(info, panel, WordLabels(panel), banner);
         // A text without any answer to check gives no points.
         if (ExoChecked != 0 || total == 0) return;
         ExoMark += TextPoints(right, total);

@@ -26,9 +26,11 @@ void PlaceBelowStatement(TControl* panel, const TLabel* statement) {
     panel->SetTop(statement->Top() + statement->Height() + 27);
 }
 
-void PlaceColourNote(TImage* note, const TControl* panel, const std::vector<TLabel*>& words) {
+void PlaceColourNote(TImage* note, const TControl* panel, const std::vector<TLabel*>& words,
+                     const TImage* banner) {
     int top = kColourNoteTop;
     for (const TLabel* word : words) top = std::max(top, panel->Top() + word->Top() + word->Height());
-    note->SetTop(top);
+    // The verdict is what the learner reads first: the note yields to it.
+    note->SetTop(std::min(top, banner->Top() - note->Height()));
     note->SetTransparent(true);
 }

@@ -1,50 +1,77 @@
 // Cutting a text into word pieces, the Hints of word labels, and their places.
 #include "player/WordLayout.h"
 
+#include <string_view>
+
 #include "platform/Forms.h"
 
 namespace {
 
-// The next piece of rest (empty when the line is finished).
-WordPiece NextPiece(const AnsiString& rest, WordMarkup markup) {
-    const int blank = Pos(" ", rest);
-    WordPiece piece;
-    int markAt = 0, markLength = 0;
-    if (markup == WordMarkup::Gaps) {
-        markAt = Pos(kGapToken, rest);
-        markLength = 5;
-    } else {
-        const int open = Pos("{", rest), close = Pos("}", rest);
-        // A "{" whose first "}" comes before it is no mark.
-        if (open >= 1 && close > open) {
-            markAt = open;
-            markLength = close - open + 1;
+// The first place at or after a position where a text stands in a line, as the cut walks
+// the line forward. A place found is kept until the walk passes it, and the next search
+// starts where the walk is: the line is read once, however many marks it holds.
+class NextPlace {
+public:
+    NextPlace(const AnsiString& line, std::string_view what) : line_(line), what_(what), at_(line.find(what)) {}
+    size_t From(size_t from) {
+        if (at_ < from) at_ = line_.find(what_, from);
+        return at_;
+    }
+
+private:
+    const AnsiString& line_;
+    std::string_view what_;
+    size_t at_;   // npos once there is none left
+};
+
+// Cuts one line, ended by the blank added to it, into its pieces; false when `take`
+// asked to stop.
+bool CutLine(const AnsiString& rest, WordMarkup markup, const std::function<bool(const WordPiece&)>& take) {
+    const bool gaps = markup == WordMarkup::Gaps;
+    NextPlace blank(rest, " "), gap(rest, kGapToken), open(rest, "{"), close(rest, "}");
+    // The line ends with a blank, so each piece ends at one at the latest.
+    for (size_t at = 0; at < rest.size();) {
+        const size_t b = blank.From(at);
+        size_t markAt = AnsiString::npos, markLength = 0;
+        if (gaps) {
+            markAt = gap.From(at);
+            markLength = 5;
+        } else {
+            const size_t o = open.From(at), c = close.From(at);
+            // A "{" whose first "}" comes before it is no mark.
+            if (o != AnsiString::npos && c != AnsiString::npos && c > o) {
+                markAt = o;
+                markLength = c - o + 1;
+            }
         }
+        WordPiece piece;
+        piece.lineStart = at == 0;
+        if (markAt < b) {
+            // A mark before the first blank: the mark itself, or what is glued before it.
+            piece.text = rest.substr(at, markAt == at ? markLength : markAt - at);
+        } else {
+            piece.text = rest.substr(at, b - at + 1);
+            piece.blankFollows = true;
+        }
+        at += piece.text.size();
+        if (!take(piece)) return false;
     }
-    if (markAt >= 1 && markAt < blank) {
-        // A mark before the first blank: the mark itself, or what is glued before it.
-        piece.text = markAt == 1 ? SubString(rest, 1, markLength) : SubString(rest, 1, markAt - 1);
-    } else if (blank > 0) {
-        piece.text = SubString(rest, 1, blank);
-        piece.blankFollows = true;
-    }
-    return piece;
+    return true;
 }
 
 }  // namespace
 
+void CutTextIntoPieces(const AnsiString& text, WordMarkup markup, const std::function<bool(const WordPiece&)>& take) {
+    for (const AnsiString& line : SplitLines(text))
+        if (!CutLine(line + " ", markup, take)) return;
+}
+
 std::vector<WordPiece> CutTextIntoPieces(const AnsiString& text, WordMarkup markup) {
     std::vector<WordPiece> pieces;
-    for (const AnsiString& line : SplitLines(text)) {
-        AnsiString rest = line + " ";
-        for (bool first = true;; first = false) {
-            WordPiece piece = NextPiece(rest, markup);
-            if (piece.text.empty()) break;
-            rest.erase(0, piece.text.size());
-            piece.lineStart = first;
-            pieces.push_back(std::move(piece));
-        }
-    }
+    CutTextIntoPieces(text, markup, [&](const WordPiece& piece) {
+        pieces.push_back(piece);
+        return true;
+    });
     return pieces;
 }
 
@@ -126,13 +153,15 @@ TLabel* NewWordLabel(TControl* parent) {
 
 void LayOutText(const AnsiString& text, const TextPageLayout& page,
                 const std::function<int(const WordPiece* piece)>& make,
-                const std::function<void(WordPlace at)>& place) {
+                const std::function<bool(WordPlace at)>& place) {
     WordPlacer placer(page.Grid());
-    for (const WordPiece& piece : CutTextIntoPieces(text, page.markup)) {
+    // Pieces are cut as they are laid out: a layout that stops leaves the rest uncut.
+    CutTextIntoPieces(text, page.markup, [&](const WordPiece& piece) {
         if (piece.lineStart) placer.StartLine();
-        place(placer.PlaceWord(make(&piece)));
-        if (page.blankLabels && piece.blankFollows) place(placer.PlaceBlank(make(nullptr)));
-    }
+        if (!place(placer.PlaceWord(make(&piece)))) return false;
+        if (!page.blankLabels || !piece.blankFollows) return true;
+        return place(placer.PlaceBlank(make(nullptr)));
+    });
 }
 
 void ReflowPlaces(std::vector<ReflowLabel>& labels, WordGrid grid) {

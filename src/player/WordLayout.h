@@ -30,6 +30,9 @@ struct WordPiece {
 // gives one one-blank piece (an empty text gives none). A gap or a marked word is a piece of its own, never
 // followed by a blank label; pieces are never split.
 std::vector<WordPiece> CutTextIntoPieces(const AnsiString& text, WordMarkup markup);
+// The same pieces handed to `take` in reading order, as they are cut, until it returns
+// false.
+void CutTextIntoPieces(const AnsiString& text, WordMarkup markup, const std::function<bool(const WordPiece&)>& take);
 
 // A piece that is a gap ("{...}" once trimmed), or a marked word ("{" ... "}").
 bool IsGapPiece(const AnsiString& piece);
@@ -63,16 +66,17 @@ struct WordGrid {
 inline constexpr int kWordLeft = 16;
 
 // How a text page lays its text out: the size of its text panel (a label beyond it
-// is cut away), how far apart its lines are, its mark-up, and whether a blank label
-// follows each piece cut at a blank.
+// is cut away), how far apart its lines are, its mark-up, whether a blank label
+// follows each piece cut at a blank, and whether a word bank stands above the panel.
 struct TextPageLayout {
     int width = 795, height = 297, lineStep = 30;
     WordMarkup markup = WordMarkup::Gaps;
     bool blankLabels = true;
+    bool wordBank = false;
     WordGrid Grid() const { return {lineStep, width - 10}; }
 };
 inline constexpr TextPageLayout kTextQTRO{795, 297, 30, WordMarkup::Gaps, true};
-inline constexpr TextPageLayout kTextQTRC{795, 321, 30, WordMarkup::Gaps, true};
+inline constexpr TextPageLayout kTextQTRC{795, 321, 30, WordMarkup::Gaps, true, true};
 inline constexpr TextPageLayout kTextQMR{795, 321, 30, WordMarkup::MarkedWords, true};
 // The words to retype: closer lines, no blank labels.
 inline constexpr TextPageLayout kTextQMT{795, 337, 26, WordMarkup::MarkedWords, false};
@@ -110,10 +114,10 @@ TLabel* NewWordLabel(TControl* parent);
 // gets a word label on the running line (wrapped at the limit), then, when the page
 // makes them and the piece was cut at a blank, a blank label beside it. `make` makes
 // the label of a piece (a blank label when the piece is null) and gives its width;
-// `place` puts the label just made.
+// `place` puts the label just made and says whether to go on (false ends the layout).
 void LayOutText(const AnsiString& text, const TextPageLayout& page,
                 const std::function<int(const WordPiece* piece)>& make,
-                const std::function<void(WordPlace at)>& place);
+                const std::function<bool(WordPlace at)>& place);
 
 // One label as the reflow sees it, in reading order.
 struct ReflowLabel {

@@ -228,6 +228,14 @@ TEST_F(FormsTest, RealMouseEventsRunTheHandlersAndDisabledControlsOnlyHover) {
     EXPECT_EQ(events, (Events{"down"}));
 }
 
+TEST_F(FormsTest, AFreedControlLeavesItsParentsListWhereverItStands) {
+    auto* panel = new TPanel(form.get());
+    std::vector<TControl*> made;
+    for (const char* name : {"a", "b", "c", "d", "e"}) made.push_back(new TLabel(panel, name));
+    for (int i : {2, 4, 0}) delete made[i];
+    EXPECT_EQ(panel->Controls(), (std::vector<TControl*>{made[1], made[3]}));
+}
+
 TEST_F(FormsTest, EditTextKeysAndClicks) {
     auto* edit = new TEdit(form.get());
     auto* inner = edit->findChild<QLineEdit*>();

@@ -46,6 +46,11 @@ protected:
         for (TLabel* gap : Gaps()) hints.push_back(gap->Hint());
         return hints;
     }
+    // What shows of a word on its page: its panel cuts away what lies beyond it.
+    static QRect Seen(const TLabel* word, const QWidget* page) {
+        const QWidget* panel = word->parentWidget();
+        return QRect(word->mapTo(page, QPoint()), word->size()) & QRect(panel->mapTo(page, QPoint()), panel->size());
+    }
     Texts ColoursOf(std::initializer_list<const char*> captions) const {
         std::vector<TLabel*> words;
         for (const char* c : captions) words.push_back(Find(player->Panel_Text_QMR, c));
@@ -361,7 +366,9 @@ TEST_F(TextPagesTest, TheNoteOfACorrectedTextLeavesItsWordsInSight) {
     const struct { std::string statement; int lines; int more; bool stored; } cases[] = {
         {"Complète.", 1, 7, true},
         {three, 3, 0, true},              // the text ends high enough
-        {three + " " + three, 5, 9, false},  // the text reaches the note's place
+        // The text runs down past the note's place to the banner (the builder refuses such
+        // a text): the note keeps off the banner, just above it, over the last words.
+        {three + " " + three, 5, 9, false},
     };
     // Every text page: its text with two answers, then what follows the text.
     const struct {
@@ -369,20 +376,20 @@ TEST_F(TextPagesTest, TheNoteOfACorrectedTextLeavesItsWordsInSight) {
         void (TMainFormEXO::*check)();
         const char* gaps[2];
         const char* after;
-        TImage* note;
+        TImage *note, *banner;
         TLabel* statement;
         TPanel* panel;
         TTabSheet* page;
     } pages[] = {
         {[this](const std::string& t) { ShowQTRC(t); }, &TMainFormEXO::CheckQTRC, {"{...}", "{...}"},
-         " /#a#/ /#à#/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /#2#/", player->QTRCInfoNote, player->qtrc_statement,
-         player->Panel_Text_QTRC, player->TabSheet6},
+         " /#a#/ /#à#/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /#2#/", player->QTRCInfoNote, player->QTRCverdict,
+         player->qtrc_statement, player->Panel_Text_QTRC, player->TabSheet6},
         {[this](const std::string& t) { ShowQTRO(t); }, &TMainFormEXO::CheckQTRO, {"{...}", "{...}"}, " /#a#/ /#à#/",
-         player->QTROInfoNote, player->qtro_statement, player->Panel_Text_QTRO, player->TabSheet5},
-        {[this](const std::string& t) { ShowQMT(t); }, &TMainFormEXO::CheckQMT, {"{a}", "{à}"}, " /#a#/ /#à#/", player->QMTInfoNote,
-         player->qmt_statement, player->Panel_Text_QMT, player->TabSheet8},
+         player->QTROInfoNote, player->QTROverdict, player->qtro_statement, player->Panel_Text_QTRO, player->TabSheet5},
+        {[this](const std::string& t) { ShowQMT(t); }, &TMainFormEXO::CheckQMT, {"{a}", "{à}"}, " /#a#/ /#à#/",
+         player->QMTInfoNote, player->QMTverdict, player->qmt_statement, player->Panel_Text_QMT, player->TabSheet8},
         {[this](const std::string& t) { ShowQMR(t); }, &TMainFormEXO::CheckQMR, {"{a}", "{à}"}, "", player->QMRInfoNote,
-         player->qmr_statement, player->Panel_Text_QMR, player->TabSheet7},
+         player->QMRverdict, player->qmr_statement, player->Panel_Text_QMR, player->TabSheet7},
     };
     for (const auto& page : pages) {
         SCOPED_TRACE(page.note->Name());
@@ -394,10 +401,13 @@ TEST_F(TextPagesTest, TheNoteOfACorrectedTextLeavesItsWordsInSight) {
             PointsOf(page.check);
             ASSERT_TRUE(page.note->isVisible());
             EXPECT_EQ(page.note->Top() == 508, c.stored);
-            for (TLabel* word : Labels(page.panel))
-                EXPECT_FALSE(
-                    page.note->geometry().intersects(QRect(word->mapTo(page.page, QPoint()), word->size())))
-                    << AnsiToUtf8(word->Caption());
+            EXPECT_FALSE(page.note->geometry().intersects(page.banner->geometry()));
+            if (!c.stored) {
+                EXPECT_EQ(page.note->geometry().bottom() + 1, page.banner->Top());
+            } else {
+                for (TLabel* word : Labels(page.panel))
+                    EXPECT_FALSE(page.note->geometry().intersects(Seen(word, page.page))) << AnsiToUtf8(word->Caption());
+            }
             // Around its card the page shows through: the picture's corner looks as without it.
             const QPoint corner =
                 page.note->geometry().topLeft() + QPoint(page.note->DestRect().Left + 1, page.note->DestRect().Top + 1);
@@ -406,6 +416,24 @@ TEST_F(TextPagesTest, TheNoteOfACorrectedTextLeavesItsWordsInSight) {
             EXPECT_EQ(page.page->grab().toImage().pixelColor(corner), with);
         }
     }
+}
+
+TEST_F(TextPagesTest, TheNoteOfACorrectedTextThatRunsBelowItsPanelKeepsOffTheBanner) {
+    // Gaps that fit, and plain lines running below the panel, as a record may hold.
+    std::string text = "Lucas {...} un vélo.\nIl va {...} l'école.";
+    for (int i = 3; i <= 14; ++i) text += "\nLigne " + std::to_string(i) + " du texte.";
+    SetExercises({Exo("N1", 6, "1", "/#Complète.#/ /#" + text + "#/ /#a#/ /#à#/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/ /#2#/")});
+    OpenChapter();
+    Fill(0, 1);
+    Correct();
+    SaveScreen("QTRC_overflow_corriger.png");
+    TImage* note = player->QTRCInfoNote;
+    ASSERT_TRUE(note->isVisible());
+    ASSERT_TRUE(player->QTRCverdict->isVisible());
+    EXPECT_FALSE(note->geometry().intersects(player->QTRCverdict->geometry()));
+    // The words that show are all above it.
+    for (TLabel* word : Labels(player->Panel_Text_QTRC))
+        EXPECT_FALSE(note->geometry().intersects(Seen(word, player->TabSheet6))) << AnsiToUtf8(word->Caption());
 }
 
 TEST_F(TextPagesTest, WordsPickedCheckedThenCorrected) {

@@ -113,7 +113,8 @@ TEST(ContentFiles, FaultsNameTheFileAndLine) {
 
 TEST(ContentFiles, TextsTheLearnerCannotSeeAreRefusedWithTheirBlock) {
     const std::vector<std::pair<std::string, const char*>> blocks = {
-        {"type: QTRO\n/#Complète.#/\n/#1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11 {...}#/ /#onze#/\n", "gap 1 falls below"},
+        {"type: QTRO\n/#Complète.#/\n/#1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11 {...}#/ /#onze#/\n", "the word \"10\" falls below"},
+        {"type: QTRO\n/#Complète.\n2\n3\n4\n5\n6\n7\n8#/\n/#1 {...}#/ /#un#/\n", "the statement, on 8 lines"},
         {"type: QTRC\n/#Complète.#/\n/#C'est {...}.#/ /#anticonstitutionnellement#/ /##/ /##/ /##/ /##/ /##/ /##/ /##/ /#1#/\n",
          "bank word 1"},
     };

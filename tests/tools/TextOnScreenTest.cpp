@@ -1,5 +1,6 @@
-// The builder lays text exercises out as the player does and refuses those whose gaps,
-// marked words or bank words the learner could not see whole.
+// The builder lays text exercises out as the player does and refuses those whose words
+// or bank words the learner could not see whole, or whose statement pushes the text off
+// the page.
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -9,11 +10,11 @@
 
 namespace {
 
-// A text of `lines` short lines, the last one ending with `last`.
+// A text of `lines` short lines, the last one being `last`.
 std::string Lines(int lines, const std::string& last) {
     std::string text;
     for (int i = 1; i < lines; ++i) text += "ligne " + std::to_string(i) + "\n";
-    return text + "fin " + last;
+    return text + last;
 }
 
 // One line of text long enough to wrap over about `lines` lines of the panel.
@@ -25,33 +26,31 @@ std::string LongLine(int lines, const std::string& last) {
 
 const std::string kNone = "/##/ /##/ /##/ /##/ /##/ /##/ ";   // six empty fields
 
-std::string Qtro(const std::string& text) { return "/#S#/ /#" + text + "#/ /#x#/"; }
-std::string Qtrc(const std::string& text, const std::string& word) {
-    return "/#S#/ /#" + text + "#/ /#" + word + "#/ /##/ " + kNone + "/#1#/";
+std::string Qtro(const std::string& text, const std::string& statement = "S") {
+    return "/#" + statement + "#/ /#" + text + "#/ /#x#/";
+}
+std::string Qtrc(const std::string& text, const std::string& word, const std::string& statement = "S") {
+    return "/#" + statement + "#/ /#" + text + "#/ /#" + word + "#/ /##/ " + kNone + "/#1#/";
+}
+std::string Qmr(const std::string& text, const std::string& statement = "S") {
+    return "/#" + statement + "#/ /#" + text + "#/";
+}
+std::string Qmt(const std::string& text, const std::string& statement = "S") {
+    return "/#" + statement + "#/ /#" + text + "#/ /#chevaux#/";
 }
 
-}  // namespace
+// A statement of `lines` lines: its own line breaks, or (wrapped) words wrapped at the
+// statement's width.
+std::string Statement(int lines, bool wrapped = false) {
+    std::string statement = "Lis bien.";
+    for (int i = 1; i < lines; ++i) statement += wrapped ? " Lis bien." : "\nLis bien.";
+    return statement;
+}
 
-TEST(TextOnScreen, GapsAndWordsTheLearnerCannotSeeAreRefused) {
-    // Expected: "" when the exercise passes, otherwise a piece of the message.
-    const std::vector<std::tuple<int, std::string, std::string>> cases = {
-        {5, Qtro(Lines(9, "{...}")), ""},   // the last line the panel shows whole
-        {5, Qtro(Lines(10, "{...}")), "gap 1 falls below the text panel: it is on line 10 and the panel shows 9 lines"},
-        {5, Qtro(Lines(11, "{...}")), "gap 1 falls below the text panel: it is on line 11"},
-        {5, Qtro("{...}\n" + Lines(11, "")), ""},                  // below, but no gap there
-        {5, Qtro(LongLine(11, "{...}")), "gap 1 falls below"},     // lines wrapped count
-        {6, Qtrc(Lines(10, "{...}"), "un"), ""},                   // a taller panel
-        {6, Qtrc(Lines(11, "{...}"), "un"), "gap 1 falls below the text panel: it is on line 11 and the panel shows 10"},
-        {6, Qtrc("Il est {...}.", "anticonstitutionnellement"),
-         "bank word 1 \"anticonstitutionnellement\" is wider than its slot ("},
-        {6, Qtrc("Il est {...}.", "constitutionnel"), ""},
-        {7, "/#S#/ /#" + Lines(10, "{chat}") + "#/", ""},
-        {7, "/#S#/ /#" + Lines(11, "{chat}") + "#/", "marked word 1 \"chat\" falls below"},
-        {7, "/#S#/ /#le {" + LongLine(2, "") + "}#/", "runs past the right edge of the text panel"},
-        {8, "/#S#/ /#" + Lines(12, "{cheval}") + "#/ /#chevaux#/", ""},   // closer lines
-        {8, "/#S#/ /#" + Lines(13, "{cheval}") + "#/ /#chevaux#/", "marked word 1 \"cheval\" falls below"},
-        {8, "/#S#/ /#  les {cheval} et les {oiseau}#/ /#chevaux#/ /#oiseaux#/", ""},
-    };
+// Kind, content, and what the check says: "" when the exercise passes, otherwise a piece
+// of the message.
+using Cases = std::vector<std::tuple<int, std::string, std::string>>;
+void ExpectProblems(const Cases& cases) {
     for (const auto& [type, content, expected] : cases) {
         const std::string problem = CheckExerciseContent(type, content);
         if (expected.empty())
@@ -59,4 +58,49 @@ TEST(TextOnScreen, GapsAndWordsTheLearnerCannotSeeAreRefused) {
         else
             EXPECT_NE(problem.find(expected), std::string::npos) << problem << "\n" << content;
     }
+}
+
+}  // namespace
+
+TEST(TextOnScreen, WordsTheLearnerCannotSeeAreRefused) {
+    const Cases cases = {
+        {5, Qtro(Lines(9, "fin {...}")), ""},   // the last line the panel shows whole
+        {5, Qtro(Lines(10, "{...}")), "gap 1 falls below the text panel: it is on line 10 and the panel shows 9 lines"},
+        {5, Qtro(Lines(11, "fin {...}")), "the word \"ligne\" falls below the text panel: it is on line 10"},
+        // Plain words count as much as the gaps, and the first one out of sight is told.
+        {5, Qtro("{...}\n" + Lines(11, "")), "the word \"ligne\" falls below the text panel: it is on line 10 and the panel shows 9"},
+        {5, Qtro("{...}\n" + Lines(8, "fin.") + "\n\n"), ""},   // blank lines at the end are dropped
+        {5, Qtro(LongLine(11, "{...}")), "the word \"mot"},           // lines wrapped count
+        {5, Qtro("{...} " + std::string(120, 'm')), std::string(40, 'm') + "...\" runs past the right edge of the text panel"},
+        {6, Qtrc(Lines(10, "fin {...}"), "un"), ""},                   // a taller panel
+        {6, Qtrc(Lines(11, "{...}"), "un"), "gap 1 falls below the text panel: it is on line 11 and the panel shows 10"},
+        {6, Qtrc("Il est {...}.", "anticonstitutionnellement"),
+         "bank word 1 \"anticonstitutionnellement\" is wider than its slot ("},
+        {6, Qtrc("Il est {...}.", "constitutionnel"), ""},
+        {7, Qmr(Lines(10, "fin {chat}")), ""},
+        {7, Qmr(Lines(11, "{chat}")), "marked word 1 \"chat\" falls below"},
+        {7, Qmr("{le} " + Lines(12, "")), "the word \"ligne\" falls below"},
+        {7, Qmr("le {" + LongLine(2, "") + "}"), "runs past the right edge of the text panel"},
+        {8, Qmt(Lines(12, "fin {cheval}")), ""},   // closer lines
+        {8, Qmt(Lines(13, "{cheval}")), "marked word 1 \"cheval\" falls below"},
+        {8, "/#S#/ /#  les {cheval} et les {oiseau}#/ /#chevaux#/ /#oiseaux#/", ""},
+    };
+    ExpectProblems(cases);
+}
+
+TEST(TextOnScreen, StatementsThatPushTheTextOffThePageAreRefused) {
+    // The text panel goes under the statement (and the bank); each kind has its panel.
+    const Cases cases = {
+        {6, Qtrc("Il {...}.", "a", Statement(4)), ""},
+        {6, Qtrc("Il {...}.", "a", Statement(5)), "the statement, on 5 lines, pushes the text panel "},
+        {6, Qtrc("Il {...}.", "a", Statement(5)), " pixels below the page (4 lines at most)"},
+        {6, Qtrc("Il {...}.", "a", Statement(30, true)), "the statement, on 5 lines"},   // wrapped at its width
+        {5, Qtro("Il {...}.", Statement(7)), ""},
+        {5, Qtro("Il {...}.", Statement(8)), "the statement, on 8 lines"},
+        {7, Qmr("Il {est}.", Statement(7)), ""},
+        {7, Qmr("Il {est}.", Statement(8)), "the statement, on 8 lines"},
+        {8, Qmt("Les {cheval}.", Statement(6)), ""},
+        {8, Qmt("Les {cheval}.", Statement(7)), "the statement, on 7 lines"},
+    };
+    ExpectProblems(cases);
 }
