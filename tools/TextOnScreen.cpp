@@ -34,9 +34,11 @@ std::string Named(const AnsiString& piece, bool gaps, bool answer, int answers) 
     return gaps ? "gap " + Num(answers) : "marked word " + Num(answers) + " " + Quoted(WithoutBraces(piece));
 }
 
-// The first word that the text panel does not show whole: below its last line, or past
-// its right edge (a piece too long for a line is never split). Blanks show nothing.
-std::string PanelProblem(const AnsiString& text, const TextPageLayout& page) {
+// The first word that the text panel at panelTop of the page does not show whole: below
+// its last line, or past its right edge (a piece too long for a line is never split);
+// or one that the note and the verdict of the correction would cover. Blanks show
+// nothing.
+std::string PanelProblem(const AnsiString& text, const TextPageLayout& page, int panelTop) {
     const bool gaps = page.markup == WordMarkup::Gaps;
     // One label measures every caption in turn.
     const std::unique_ptr<TLabel> probe(NewWordLabel(nullptr));
@@ -55,8 +57,10 @@ std::string PanelProblem(const AnsiString& text, const TextPageLayout& page) {
             if (!made) return true;
             const bool answer = gaps ? IsGapPiece(made->text) : IsMarkedPiece(made->text);
             if (answer) ++answers;
-            const bool below = at.top + probe->Height() > page.height;
-            if (Trim(made->text).empty() || (!below && at.left + probe->Width() <= page.width)) return true;
+            const int bottom = at.top + probe->Height();
+            const bool below = bottom > page.height, covered = panelTop + bottom > kLowestWordBottom;
+            if (Trim(made->text).empty() || (!below && !covered && at.left + probe->Width() <= page.width))
+                return true;
             // The first problem is the one told: the rest of the text is not measured.
             const std::string what = Named(made->text, gaps, answer, answers);
             if (below) {
@@ -64,27 +68,36 @@ std::string PanelProblem(const AnsiString& text, const TextPageLayout& page) {
                 const int shown = (page.height - 10 - probe->Height()) / page.lineStep + 1;
                 problem = what + " falls below the text panel: it is on line " + Num(line) + " and the panel shows " +
                           Num(shown) + " lines";
-            } else {
+            } else if (at.left + probe->Width() > page.width) {
                 problem = what + " runs past the right edge of the text panel";
+            } else {
+                problem = what + " would lie under the note and the verdict of the correction: it ends " +
+                          Num(panelTop + bottom - kLowestWordBottom) + " pixels too low";
             }
             return false;
         });
     return problem;
 }
 
-// A statement so long that the text panel placed under it would end below the page.
-std::string StatementProblem(const AnsiString& statement, const TextPageLayout& page) {
+// The statement measured as the page loaders lay it out: its height and that of a line.
+struct StatementSize {
+    int height = 0, lineHeight = 1;
+};
+StatementSize MeasureStatement(const AnsiString& statement) {
     const std::unique_ptr<TLabel> probe(NewStatementLabel(nullptr, "", kTextStatementWidth));
-    // Placed as the page loaders place it.
-    probe->SetWidth(kTextStatementWidth);
     probe->SetCaption(" ");
     const int lineHeight = probe->Height();
     probe->SetCaption(statement);
-    const int height = probe->Height();
-    const int beyond = TextPanelTop(page, kStatementTop + height) + page.height - ExercisePageHeight();
+    return {probe->Height(), lineHeight > 0 ? lineHeight : 1};
+}
+
+// A statement so long that the text panel placed under it would end below the page.
+std::string StatementProblem(StatementSize statement, const TextPageLayout& page) {
+    const int beyond = TextPanelTop(page, kStatementTop + statement.height) + page.height - ExercisePageHeight();
     if (beyond <= 0) return "";
-    return "the statement, on " + Num(height / lineHeight) + " lines, pushes the text panel " + Num(beyond) +
-           " pixels below the page (" + Num((height - beyond) / lineHeight) + " lines at most)";
+    return "the statement, on " + Num(statement.height / statement.lineHeight) + " lines, pushes the text panel " +
+           Num(beyond) + " pixels below the page (" + Num((statement.height - beyond) / statement.lineHeight) +
+           " lines at most)";
 }
 
 // The first bank word wider than its slot: the bank would show it cut at both ends.
@@ -105,8 +118,10 @@ std::string BankProblem(const ParsedContent& fields) {
 std::string TextOnScreenProblem(int typeExo, const ParsedContent& fields) {
     const TextPageLayout* page = PageOf(typeExo);
     if (!page) return "";
-    std::string problem = StatementProblem(Trim(fields.Field(0)), *page);
-    if (problem.empty()) problem = PanelProblem(TrimRight(fields.Field(1)), *page);
+    const StatementSize statement = MeasureStatement(Trim(fields.Field(0)));
+    std::string problem = StatementProblem(statement, *page);
+    if (problem.empty())
+        problem = PanelProblem(TrimRight(fields.Field(1)), *page, TextPanelTop(*page, kStatementTop + statement.height));
     if (!problem.empty() || typeExo != 6) return problem;
     return BankProblem(fields);
 }

@@ -9,6 +9,7 @@
 #include "platform/Dialogs.h"
 #include "player/Marking.h"
 #include "player/PageParts.h"
+#include "player/TextPagePlaces.h"
 #include "player/TraceLog.h"
 #include "ui/Artwork.h"
 
@@ -171,14 +172,14 @@ void TMainFormEXO::BuildMarkingPictures() {
         int top, height;
         const char* picture;
     } places[] = {
-        {&QTROverdict, TabSheet5, "QTROverdict", 556, std::max(41, bannerHeight), nullptr},
-        {&QTRCverdict, TabSheet6, "QTRCverdict", 556, std::max(41, bannerHeight), nullptr},
-        {&QMRverdict, TabSheet7, "QMRverdict", 556, std::max(41, bannerHeight), nullptr},
-        {&QMTverdict, TabSheet8, "QMTverdict", 556, std::max(41, bannerHeight), nullptr},
-        {&QTROInfoNote, TabSheet5, "QTROInfoNote", kColourNoteTop, 44, "info_mots"},
-        {&QTRCInfoNote, TabSheet6, "QTRCInfoNote", kColourNoteTop, 44, "info_mots"},
-        {&QMRInfoNote, TabSheet7, "QMRInfoNote", kColourNoteTop, 44, "info_mots_choisis"},
-        {&QMTInfoNote, TabSheet8, "QMTInfoNote", kColourNoteTop, 44, "info_mots"},
+        {&QTROverdict, TabSheet5, "QTROverdict", kTextVerdictTop, std::max(41, bannerHeight), nullptr},
+        {&QTRCverdict, TabSheet6, "QTRCverdict", kTextVerdictTop, std::max(41, bannerHeight), nullptr},
+        {&QMRverdict, TabSheet7, "QMRverdict", kTextVerdictTop, std::max(41, bannerHeight), nullptr},
+        {&QMTverdict, TabSheet8, "QMTverdict", kTextVerdictTop, std::max(41, bannerHeight), nullptr},
+        {&QTROInfoNote, TabSheet5, "QTROInfoNote", kColourNoteTop, kColourNoteHeight, "info_mots"},
+        {&QTRCInfoNote, TabSheet6, "QTRCInfoNote", kColourNoteTop, kColourNoteHeight, "info_mots"},
+        {&QMRInfoNote, TabSheet7, "QMRInfoNote", kColourNoteTop, kColourNoteHeight, "info_mots_choisis"},
+        {&QMTInfoNote, TabSheet8, "QMTInfoNote", kColourNoteTop, kColourNoteHeight, "info_mots"},
     };
     for (const auto& p : places) {
         auto* image = new TImage(p.page, p.name);

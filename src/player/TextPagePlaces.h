@@ -29,3 +29,10 @@ int TextPanelTop(const TextPageLayout& page, int statementBottom);
 // The exercise pages, with their row of tabs; a page is what lies under the tabs.
 inline constexpr int kExercisePagesHeight = 641;
 int ExercisePageHeight();
+
+// The verdict banner of a text page and, just above it at the lowest, the note of a
+// corrected text (what its colours mean): a word reaching lower would be covered once
+// the text is corrected.
+inline constexpr int kTextVerdictTop = 556;
+inline constexpr int kColourNoteHeight = 44;
+inline constexpr int kLowestWordBottom = kTextVerdictTop - kColourNoteHeight;

@@ -1,6 +1,6 @@
 // The builder lays text exercises out as the player does and refuses those whose words
 // or bank words the learner could not see whole, or whose statement pushes the text off
-// the page.
+// the page or under what the correction shows.
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -101,6 +101,23 @@ TEST(TextOnScreen, StatementsThatPushTheTextOffThePageAreRefused) {
         {7, Qmr("Il {est}.", Statement(8)), "the statement, on 8 lines"},
         {8, Qmt("Les {cheval}.", Statement(6)), ""},
         {8, Qmt("Les {cheval}.", Statement(7)), "the statement, on 7 lines"},
+    };
+    ExpectProblems(cases);
+}
+
+TEST(TextOnScreen, WordsTheCorrectionWouldCoverAreRefused) {
+    // Once corrected, a text page shows its verdict and, just above it, what the colours
+    // mean: a long statement brings a full text down under them.
+    const Cases cases = {
+        {5, Qtro(Lines(9, "fin {...}"), Statement(5)), ""},
+        {5, Qtro(Lines(9, "fin {...}"), Statement(6)), "the word \"fin\" would lie under the note and the verdict"},
+        {5, Qtro(Lines(8, "fin {...}"), Statement(6)), ""},
+        {6, Qtrc(Lines(9, "fin {...}"), "un", Statement(3)), ""},
+        {6, Qtrc(Lines(10, "{...}"), "un", Statement(3)), "gap 1 would lie under the note and the verdict"},
+        {7, Qmr(Lines(7, "fin {chat}"), Statement(7)), ""},
+        {7, Qmr(Lines(8, "fin {chat}"), Statement(7)), "the word \"fin\" would lie under"},
+        {8, Qmt(Lines(10, "fin {cheval}"), Statement(5)), ""},
+        {8, Qmt(Lines(11, "fin {cheval}"), Statement(5)), "the word \"fin\" would lie under"},
     };
     ExpectProblems(cases);
 }
