@@ -699,6 +699,7 @@ private:
     std::deque<std::function<void()>> ahead_;   // drawing ahead, planned once built
     bool aheadPlanned_ = false;
     std::vector<std::function<TForm*()>> surfacesAhead_;
+    QPointer<QObject> idleWork_;   // watches events until the idle work is done
     void PlanDrawingAhead();
     void StartIdleWork();
 };

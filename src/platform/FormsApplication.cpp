@@ -162,6 +162,7 @@ void TApplication::DestroyForms() {
     ahead_.clear();
     aheadPlanned_ = false;
     surfacesAhead_.clear();
+    delete idleWork_;   // its screens are going
     for (auto it = forms.rbegin(); it != forms.rend(); ++it) delete *it;
     terminated_ = false;
 }

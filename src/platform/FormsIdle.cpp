@@ -15,10 +15,11 @@ namespace {
 
 // Watches the application's events until the idle work is done: the first painting of
 // the main window starts it; a click, a key or a request to close completes the
-// building at once, before the event reaches its screen.
+// building at once, before the event reaches its screen. The application owns it, so
+// it goes with the application when the loop ends first.
 class IdleWork : public QObject {
 public:
-    explicit IdleWork(TForm* main) : main_(main) {}
+    explicit IdleWork(TForm* main) : QObject(qApp), main_(main) { setObjectName("idleWork"); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
@@ -161,6 +162,9 @@ void TApplication::PlanDrawingAhead() {
 }
 
 void TApplication::StartIdleWork() {
+    // One at a time: the work of an earlier run, left unfinished, gives way.
+    delete idleWork_;
     if (!mainForm_ || (later_.empty() && aheadPlanned_)) return;
-    qApp->installEventFilter(new IdleWork(mainForm_));
+    idleWork_ = new IdleWork(mainForm_);
+    qApp->installEventFilter(idleWork_);
 }

@@ -147,4 +147,28 @@ TEST_F(FormsIdleTest, TheFirstClickFindsEveryScreenBuilt) {
     EXPECT_EQ(steps, (Steps{"main's panels", "later screen"}));
 }
 
+// The loop may end before the idle work is done (the main window closes at once): the
+// work is then the application's to free, and goes with the screens it was started for.
+TEST_F(FormsIdleTest, UnfinishedIdleWorkBelongsToTheApplicationAndGoesWithTheScreens) {
+    const auto workers = [] { return qApp->findChildren<QObject*>("idleWork", Qt::FindDirectChildrenOnly); };
+    const auto runAndCloseAtOnce = [this] {
+        QTimer::singleShot(0, main, [this] { main->Close(); });
+        Application->Run();
+    };
+    runAndCloseAtOnce();
+    ASSERT_EQ(workers().size(), 1);
+    QPointer<QObject> first = workers().front();
+
+    // A second run leaves one worker, not two.
+    runAndCloseAtOnce();
+    EXPECT_TRUE(first.isNull());
+    ASSERT_EQ(workers().size(), 1);
+
+    bool gone = false;
+    QObject::connect(workers().front(), &QObject::destroyed, [&] { gone = true; });
+    Application->DestroyForms();
+    EXPECT_TRUE(gone);
+    EXPECT_TRUE(workers().empty());
+}
+
 }  // namespace
