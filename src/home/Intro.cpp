@@ -462,6 +462,9 @@ const TStartForm::Command* TStartForm::CommandOf(TObject* sender) const {
 }
 
 void TStartForm::LeftEnter(TObject* sender) {
+    // The screen the learner is heading for gets its window surface meanwhile.
+    if (sender == LabelOptions && OptionForm) OptionForm->PrepareSurface();
+    if (sender == LabelHistorique && HistoriqueForm) HistoriqueForm->PrepareSurface();
     const Command* command = CommandOf(sender);
     int offset = -1;
     if (command) {

@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include <QApplication>
-#include <QBackingStore>
 #include <QEvent>
 #include <QPainter>
 #include <QSet>
@@ -101,12 +100,19 @@ bool TApplication::RunIdleStep() {
     return true;
 }
 
+namespace {
+bool IsMarked(const std::vector<std::function<TForm*()>>& marked, const TForm* form) {
+    return std::any_of(marked.begin(), marked.end(),
+                       [form](const std::function<TForm*()>& screen) { return screen() == form; });
+}
+}  // namespace
+
 // Each screen is made ready for its first showing (styles applied, window created),
 // then every picture it shows on any of its pages is drawn: one step each.
 void TApplication::PlanDrawingAhead() {
     aheadPlanned_ = true;
     for (TForm* form : forms_) {
-        if (!form) continue;
+        if (!form || IsMarked(nothingAhead_, form)) continue;
         QPointer<TForm> screen(form);
         ahead_.push_back([screen] {
             if (!screen) return;
@@ -137,27 +143,19 @@ void TApplication::PlanDrawingAhead() {
             ahead_.push_back([source] { source->Image(); });
         }
         // Painted once out of sight, with its pictures ready: the fonts' letters and
-        // what each control prepares at its first painting are then ready too.
+        // what each control prepares at its first painting are then ready too. A band at
+        // a time: a canvas of the whole screen, once freed, would stay with the allocator.
         ahead_.push_back([screen] {
             if (!screen || screen->isVisible()) return;
-            QImage canvas(screen->size(), QImage::Format_RGB32);
-            screen->render(&canvas);
+            constexpr int kBandHeight = 64;
+            QImage band(screen->width(), kBandHeight, QImage::Format_RGB32);
+            for (int top = 0; top < screen->height(); top += kBandHeight)
+                screen->render(&band, QPoint(), QRegion(0, top, screen->width(), kBandHeight));
         });
-        if (std::none_of(surfacesAhead_.begin(), surfacesAhead_.end(),
-                         [form](const std::function<TForm*()>& marked) { return marked() == form; }))
-            continue;
-        // The window's surface, sized and written once: its memory is the system's
-        // before the first showing needs it. Nothing of it reaches the screen.
-        ahead_.push_back([screen] {
-            if (!screen || screen->isVisible()) return;
-            QBackingStore* surface = screen->backingStore();
-            if (!surface) return;
-            const QRect all(QPoint(0, 0), screen->size());
-            surface->resize(all.size());
-            surface->beginPaint(all);
-            if (QPaintDevice* device = surface->paintDevice()) QPainter(device).fillRect(all, screen->palette().window());
-            surface->endPaint();
-        });
+        if (IsMarked(surfacesAhead_, form))
+            ahead_.push_back([screen] {
+                if (screen) screen->PrepareSurface();
+            });
     }
 }
 
