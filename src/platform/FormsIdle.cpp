@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QSet>
 
@@ -133,6 +134,10 @@ void TApplication::PlanDrawingAhead() {
                 p.setFont(font);
                 p.drawText(0, 12, letters);
             }
+            // A hidden control takes its own font only when shown: the font is found now.
+            for (QWidget* w : screen->findChildren<QWidget*>())
+                if (const auto* control = dynamic_cast<const TControl*>(w))
+                    QFontMetrics(control->Font().ToQFont()).height();
         });
         // TControl has no meta-object of its own: every widget is looked at.
         for (QWidget* w : form->findChildren<QWidget*>()) {

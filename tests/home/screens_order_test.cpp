@@ -51,8 +51,9 @@ TEST_F(ScreensOrderTest, FirstRunShowsTheIdentificationBeforeTheRestIsBuilt) {
 }
 
 // Memory is made ahead where it pays: once idle, the player's window surface (every
-// learner opens it); nothing of the identification, shown on a first run only; the
-// options', history's and games' surfaces when their command is pointed at.
+// learner opens it) and the letter pictures the games screen writes with; nothing of the
+// identification, shown on a first run only; the options', history's and games' surfaces
+// when their command is pointed at.
 TEST_F(ScreensOrderTest, IdleWorkPreparesThePlayerAndLeavesTheOtherSurfacesUntilPointedAt) {
     WriteLearnerFile({"Zoé@Français 6e"});
     RecreateScreens();
@@ -64,6 +65,7 @@ TEST_F(ScreensOrderTest, IdleWorkPreparesThePlayerAndLeavesTheOtherSurfacesUntil
         return surface && surface->size() == screen->size();
     };
     EXPECT_TRUE(prepared(MainFormEXO));
+    EXPECT_TRUE(StartForm->alpha_j->Picture().Source()->Drawn());
     EXPECT_FALSE(Identification->Image1->Picture().Source()->Drawn());
     for (TForm* screen : std::vector<TForm*>{OptionForm, HistoriqueForm, Jeu, Identification})
         EXPECT_FALSE(prepared(screen)) << screen->Name();
