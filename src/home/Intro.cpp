@@ -233,6 +233,10 @@ void TStartForm::BuildPictureStores() {
     alpha_od = StoreImage(Panel2, "alpha_od");
     alpha_opo = StoreImage(Panel2, "alpha_opo");
     alpha_opf = StoreImage(Panel2, "alpha_opf");
+    // The games screen writes its names and numbers with them at its first showing:
+    // drawn ahead, small as they are.
+    for (TControl* character : Panel2->Controls())
+        if (character->Name().rfind("alpha_", 0) == 0) TApplication::ShowsAtTimes(character);
     LatestALPHA = StoreImage(Panel2, "LatestALPHA");
 }
 
@@ -462,6 +466,9 @@ const TStartForm::Command* TStartForm::CommandOf(TObject* sender) const {
 }
 
 void TStartForm::LeftEnter(TObject* sender) {
+    // The screen the learner is heading for gets its window surface meanwhile.
+    if (sender == LabelOptions && OptionForm) OptionForm->PrepareSurface();
+    if (sender == LabelHistorique && HistoriqueForm) HistoriqueForm->PrepareSurface();
     const Command* command = CommandOf(sender);
     int offset = -1;
     if (command) {

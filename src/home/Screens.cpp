@@ -24,11 +24,11 @@ void CreateScreens() {
     Application->CreateFormLater(Abientot);
     Application->CreateFormLater(Jeu);
     Application->CreateFormLater(EnterText);
-    // The screens the home screen's and the player's commands open.
+    // The player is what every learner opens; the options, history and games screens
+    // get their surface when their command is pointed at.
     Application->PrepareSurfaceAhead(MainFormEXO);
-    Application->PrepareSurfaceAhead(OptionForm);
-    Application->PrepareSurfaceAhead(HistoriqueForm);
-    Application->PrepareSurfaceAhead(Jeu);
+    // Shown on a first run only, before the loop.
+    Application->PrepareNothingAhead(Identification);
 }
 
 void CompleteScreens() { Application->CompleteForms(); }

@@ -617,6 +617,10 @@ public:
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int r) { modalResult_ = r; }
     void CenterOnScreen();
+    // Makes the window's drawing surface ready for a first showing (sized and written
+    // once, nothing of it reaching the screen), so that the showing does not wait for the
+    // system's memory. A surface holds as much memory as the screen has pixels.
+    void PrepareSurface();
     TNotifyEvent OnShow, OnClose, OnActivate;
 
     // Used by the dialog service.
@@ -665,12 +669,17 @@ public:
     // modally or the first click or key reaches a screen (CompleteForms). When they are
     // done, the pictures the screens hold are drawn ahead the same way.
     void Defer(std::function<void()> step);
-    // Marks a screen the user moves to often: once idle, its window's drawing surface is
-    // made ready too (a surface holds as much memory as the screen has pixels, hence
-    // not for every screen).
+    // Marks the screen every user opens: once idle, its window's surface is made ready
+    // too (TForm::PrepareSurface; the others' wait until their command is pointed at).
     template <class T>
     void PrepareSurfaceAhead(T*& global) {
         surfacesAhead_.push_back([&global] { return static_cast<TForm*>(global); });
+    }
+    // Marks a screen shown, if ever, before the loop runs: nothing of it is made ready
+    // while idle.
+    template <class T>
+    void PrepareNothingAhead(T*& global) {
+        nothingAhead_.push_back([&global] { return static_cast<TForm*>(global); });
     }
     // Marks a small hidden part whose pictures a screen shows now and then (a figure, its
     // toggle, a face kept for when the pointer is over a button): they are drawn ahead
@@ -698,7 +707,8 @@ private:
     std::deque<std::function<void()>> later_;
     std::deque<std::function<void()>> ahead_;   // drawing ahead, planned once built
     bool aheadPlanned_ = false;
-    std::vector<std::function<TForm*()>> surfacesAhead_;
+    std::vector<std::function<TForm*()>> surfacesAhead_, nothingAhead_;
+    QPointer<QObject> idleWork_;   // watches events until the idle work is done
     void PlanDrawingAhead();
     void StartIdleWork();
 };

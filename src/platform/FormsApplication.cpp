@@ -4,9 +4,11 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 
 #include "Dialogs.h"
@@ -71,6 +73,19 @@ void TForm::CenterOnScreen() {
     if (!s) return;
     QRect area = s->geometry();
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+void TForm::PrepareSurface() {
+    if (isVisible()) return;
+    if (!testAttribute(Qt::WA_WState_Created)) winId();
+    QBackingStore* surface = backingStore();
+    const QRect all(QPoint(0, 0), size());
+    if (!surface || surface->size() == all.size()) return;
+    surface->resize(all.size());
+    // Sized alone, its pages would still be handed over at the first painting.
+    surface->beginPaint(all);
+    if (QPaintDevice* device = surface->paintDevice()) QPainter(device).fillRect(all, palette().window());
+    surface->endPaint();
 }
 
 void TForm::ShowForm() {
@@ -162,6 +177,8 @@ void TApplication::DestroyForms() {
     ahead_.clear();
     aheadPlanned_ = false;
     surfacesAhead_.clear();
+    nothingAhead_.clear();
+    delete idleWork_;   // its screens are going
     for (auto it = forms.rbegin(); it != forms.rend(); ++it) delete *it;
     terminated_ = false;
 }

@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include <QApplication>
-#include <QBackingStore>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QSet>
 
@@ -15,10 +15,11 @@ namespace {
 
 // Watches the application's events until the idle work is done: the first painting of
 // the main window starts it; a click, a key or a request to close completes the
-// building at once, before the event reaches its screen.
+// building at once, before the event reaches its screen. The application owns it, so
+// it goes with the application when the loop ends first.
 class IdleWork : public QObject {
 public:
-    explicit IdleWork(TForm* main) : main_(main) {}
+    explicit IdleWork(TForm* main) : QObject(qApp), main_(main) { setObjectName("idleWork"); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
@@ -100,12 +101,19 @@ bool TApplication::RunIdleStep() {
     return true;
 }
 
+namespace {
+bool IsMarked(const std::vector<std::function<TForm*()>>& marked, const TForm* form) {
+    return std::any_of(marked.begin(), marked.end(),
+                       [form](const std::function<TForm*()>& screen) { return screen() == form; });
+}
+}  // namespace
+
 // Each screen is made ready for its first showing (styles applied, window created),
 // then every picture it shows on any of its pages is drawn: one step each.
 void TApplication::PlanDrawingAhead() {
     aheadPlanned_ = true;
     for (TForm* form : forms_) {
-        if (!form) continue;
+        if (!form || IsMarked(nothingAhead_, form)) continue;
         QPointer<TForm> screen(form);
         ahead_.push_back([screen] {
             if (!screen) return;
@@ -126,6 +134,10 @@ void TApplication::PlanDrawingAhead() {
                 p.setFont(font);
                 p.drawText(0, 12, letters);
             }
+            // A hidden control takes its own font only when shown: the font is found now.
+            for (QWidget* w : screen->findChildren<QWidget*>())
+                if (const auto* control = dynamic_cast<const TControl*>(w))
+                    QFontMetrics(control->Font().ToQFont()).height();
         });
         // TControl has no meta-object of its own: every widget is looked at.
         for (QWidget* w : form->findChildren<QWidget*>()) {
@@ -136,31 +148,26 @@ void TApplication::PlanDrawingAhead() {
             ahead_.push_back([source] { source->Image(); });
         }
         // Painted once out of sight, with its pictures ready: the fonts' letters and
-        // what each control prepares at its first painting are then ready too.
+        // what each control prepares at its first painting are then ready too. A band at
+        // a time: a canvas of the whole screen, once freed, would stay with the allocator.
         ahead_.push_back([screen] {
             if (!screen || screen->isVisible()) return;
-            QImage canvas(screen->size(), QImage::Format_RGB32);
-            screen->render(&canvas);
+            constexpr int kBandHeight = 64;
+            QImage band(screen->width(), kBandHeight, QImage::Format_RGB32);
+            for (int top = 0; top < screen->height(); top += kBandHeight)
+                screen->render(&band, QPoint(), QRegion(0, top, screen->width(), kBandHeight));
         });
-        if (std::none_of(surfacesAhead_.begin(), surfacesAhead_.end(),
-                         [form](const std::function<TForm*()>& marked) { return marked() == form; }))
-            continue;
-        // The window's surface, sized and written once: its memory is the system's
-        // before the first showing needs it. Nothing of it reaches the screen.
-        ahead_.push_back([screen] {
-            if (!screen || screen->isVisible()) return;
-            QBackingStore* surface = screen->backingStore();
-            if (!surface) return;
-            const QRect all(QPoint(0, 0), screen->size());
-            surface->resize(all.size());
-            surface->beginPaint(all);
-            if (QPaintDevice* device = surface->paintDevice()) QPainter(device).fillRect(all, screen->palette().window());
-            surface->endPaint();
-        });
+        if (IsMarked(surfacesAhead_, form))
+            ahead_.push_back([screen] {
+                if (screen) screen->PrepareSurface();
+            });
     }
 }
 
 void TApplication::StartIdleWork() {
+    // One at a time: the work of an earlier run, left unfinished, gives way.
+    delete idleWork_;
     if (!mainForm_ || (later_.empty() && aheadPlanned_)) return;
-    qApp->installEventFilter(new IdleWork(mainForm_));
+    idleWork_ = new IdleWork(mainForm_);
+    qApp->installEventFilter(idleWork_);
 }

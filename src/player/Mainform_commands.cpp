@@ -331,6 +331,8 @@ void TMainFormEXO::LeftExit(TObject* Sender) {
 }
 
 void TMainFormEXO::LabelJEUMouseEnter(TObject*) {
+    // The games screen gets its window surface while the learner is heading for it.
+    if (Jeu) Jeu->PrepareSurface();
     ImageJEU->Picture().Assign(ImageJEU_2->Picture());
     ImageHint->Picture().Assign(ImageHint_Jeu->Picture());
     ImageHint->Show();

@@ -1,9 +1,13 @@
 // The screens as the running program has them: the start-up sequence runs before what the
 // first window does not show is built.
+#include <QBackingStore>
+
 #include "ScreenFixture.h"
+#include "games/Jeux.h"
 #include "home/Historique.h"
 #include "home/Indetificationform.h"
 #include "home/Intro.h"
+#include "home/Options.h"
 #include "home/Screens.h"
 #include "player/Mainform_exo.h"
 
@@ -44,6 +48,33 @@ TEST_F(ScreensOrderTest, FirstRunShowsTheIdentificationBeforeTheRestIsBuilt) {
     RunStartup();
     EXPECT_EQ(modalForms, std::vector<AnsiString>{"Identification"});
     for (TForm* screen : Application->Forms()) EXPECT_NE(screen, nullptr);
+}
+
+// Memory is made ahead where it pays: once idle, the player's window surface (every
+// learner opens it) and the letter pictures the games screen writes with; nothing of the
+// identification, shown on a first run only; the options', history's and games' surfaces
+// when their command is pointed at.
+TEST_F(ScreensOrderTest, IdleWorkPreparesThePlayerAndLeavesTheOtherSurfacesUntilPointedAt) {
+    WriteLearnerFile({"Zoé@Français 6e"});
+    RecreateScreens();
+    RunStartup();
+    while (Application->RunIdleStep()) {
+    }
+    const auto prepared = [](TForm* screen) {
+        const QBackingStore* surface = screen->backingStore();
+        return surface && surface->size() == screen->size();
+    };
+    EXPECT_TRUE(prepared(MainFormEXO));
+    EXPECT_TRUE(StartForm->alpha_j->Picture().Source()->Drawn());
+    EXPECT_FALSE(Identification->Image1->Picture().Source()->Drawn());
+    for (TForm* screen : std::vector<TForm*>{OptionForm, HistoriqueForm, Jeu, Identification})
+        EXPECT_FALSE(prepared(screen)) << screen->Name();
+
+    SendEnter(StartForm->LabelOptions);
+    SendEnter(StartForm->LabelHistorique);
+    SendEnter(MainFormEXO->LabelJEU);
+    for (TForm* screen : std::vector<TForm*>{OptionForm, HistoriqueForm, Jeu})
+        EXPECT_TRUE(prepared(screen)) << screen->Name();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QMouseEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -125,6 +126,47 @@ TEST_F(FormsIdleTest, IdleStepsBuildOneAtATimeThenDrawWhatPagesAndLayersShowNotH
     EXPECT_FALSE(Application->RunIdleStep());
 }
 
+// Memory is made ahead only where marked: the window surface of a screen every user
+// opens, nothing of a screen shown before the loop only; every screen is painted out of
+// sight, down to its last row.
+TEST_F(FormsIdleTest, SurfacesAheadForMarkedScreensOnlyAndNothingForScreensShownFirstOnly) {
+    OtherScreen *often = nullptr, *seldom = nullptr, *firstOnly = nullptr;
+    Application->CreateForm(often);
+    Application->CreateForm(seldom);
+    Application->CreateForm(firstOnly);
+    Application->PrepareSurfaceAhead(often);
+    Application->PrepareNothingAhead(firstOnly);
+    bool drawnForFirstOnly = false;
+    (new TImage(firstOnly, "A"))->Picture().SetDeferred(Picture(&drawnForFirstOnly));
+    struct Painted : TControl {
+        using TControl::TControl;
+        int paintings = 0;
+        void paintEvent(QPaintEvent* e) override {
+            ++paintings;
+            TControl::paintEvent(e);
+        }
+    };
+    auto* lowest = new Painted(seldom, "Lowest");
+    lowest->SetBounds(0, seldom->Height() - 10, 20, 10);
+
+    while (Application->RunIdleStep()) {
+    }
+    const auto prepared = [](TForm* screen) {
+        const QBackingStore* surface = screen->backingStore();
+        return surface && surface->size() == screen->size();
+    };
+    EXPECT_TRUE(prepared(often));
+    EXPECT_FALSE(prepared(seldom));
+    EXPECT_FALSE(prepared(main));
+    EXPECT_FALSE(drawnForFirstOnly);
+    EXPECT_FALSE(firstOnly->testAttribute(Qt::WA_WState_Created));
+    EXPECT_GE(lowest->paintings, 1);
+
+    // When its command is pointed at, a screen gets its surface.
+    seldom->PrepareSurface();
+    EXPECT_TRUE(prepared(seldom));
+}
+
 // Run: the first click reaches its handler only once every screen is whole, whether the
 // idle steps got there first or not.
 TEST_F(FormsIdleTest, TheFirstClickFindsEveryScreenBuilt) {
@@ -145,6 +187,30 @@ TEST_F(FormsIdleTest, TheFirstClickFindsEveryScreenBuilt) {
     Application->Run();
     EXPECT_TRUE(laterThere);
     EXPECT_EQ(steps, (Steps{"main's panels", "later screen"}));
+}
+
+// The loop may end before the idle work is done (the main window closes at once): the
+// work is then the application's to free, and goes with the screens it was started for.
+TEST_F(FormsIdleTest, UnfinishedIdleWorkBelongsToTheApplicationAndGoesWithTheScreens) {
+    const auto workers = [] { return qApp->findChildren<QObject*>("idleWork", Qt::FindDirectChildrenOnly); };
+    const auto runAndCloseAtOnce = [this] {
+        QTimer::singleShot(0, main, [this] { main->Close(); });
+        Application->Run();
+    };
+    runAndCloseAtOnce();
+    ASSERT_EQ(workers().size(), 1);
+    QPointer<QObject> first = workers().front();
+
+    // A second run leaves one worker, not two.
+    runAndCloseAtOnce();
+    EXPECT_TRUE(first.isNull());
+    ASSERT_EQ(workers().size(), 1);
+
+    bool gone = false;
+    QObject::connect(workers().front(), &QObject::destroyed, [&] { gone = true; });
+    Application->DestroyForms();
+    EXPECT_TRUE(gone);
+    EXPECT_TRUE(workers().empty());
 }
 
 }  // namespace
