@@ -32,9 +32,11 @@ constexpr int kWide = 8000, kHigh = 5000;
 // until the file holds `bytes`.
 std::string Crafted(int scan, size_t bytes) {
     const std::string jpeg = JpegDeclaringSize(EncodeJpeg(16, 16, 3, true), kWide, kHigh);
-    const std::string one = JpegRepeatingScan(jpeg, scan, 11);
-    const size_t scanBytes = one.size() - JpegRepeatingScan(jpeg, scan, 10).size();
-    return JpegRepeatingScan(jpeg, scan, static_cast<long>(10 + (bytes - jpeg.size()) / scanBytes));
+    size_t scanBytes = 1;
+    int count = 0;
+    for (const jpeg_files::Segment& s : jpeg_files::Segments(jpeg))
+        if (s.marker == 0xDA && count++ == scan) scanBytes = s.end - s.at;
+    return JpegRepeatingScan(jpeg, scan, static_cast<long>(count + (bytes - jpeg.size()) / scanBytes));
 }
 
 void Load(benchmark::State& state, const std::string& name) {

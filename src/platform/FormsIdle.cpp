@@ -126,18 +126,22 @@ void TApplication::PlanDrawingAhead() {
                 "{|}àâäçéèêëîïôöùûüÀÂÇÉÈÊËÎÏÔÙÛœŒ«»’…€");
             QImage sheet(16, 16, QImage::Format_RGB32);
             QPainter p(&sheet);
-            QSet<QString> seen;
+            QSet<QString> seen, found;
             for (QWidget* w : screen->findChildren<QWidget*>()) {
                 const QFont& font = w->font();
-                if (seen.contains(font.key())) continue;
-                seen.insert(font.key());
-                p.setFont(font);
-                p.drawText(0, 12, letters);
+                if (!seen.contains(font.key())) {
+                    seen.insert(font.key());
+                    p.setFont(font);
+                    p.drawText(0, 12, letters);
+                }
+                // A hidden control takes its own font only when shown: the font is found now.
+                if (const auto* control = dynamic_cast<const TControl*>(w)) {
+                    const QFont own = control->Font().ToQFont();
+                    if (seen.contains(own.key()) || found.contains(own.key())) continue;
+                    found.insert(own.key());
+                    QFontMetrics(own).height();
+                }
             }
-            // A hidden control takes its own font only when shown: the font is found now.
-            for (QWidget* w : screen->findChildren<QWidget*>())
-                if (const auto* control = dynamic_cast<const TControl*>(w))
-                    QFontMetrics(control->Font().ToQFont()).height();
         });
         // TControl has no meta-object of its own: every widget is looked at.
         for (QWidget* w : form->findChildren<QWidget*>()) {

@@ -480,17 +480,17 @@ private:
     // Typed answers (QTRO, QMT): the input box at a word, and the check of a panel.
     // True when the word's caption changed.
     bool AnswerWord(TLabel* word, TShape* hover, TShape* selection, TPanel* panel);
-    void CheckTypedWords(TPanel* panel, TShape* hover, TImage* info, const TImage* banner);
+    void CheckTypedWords(TPanel* panel, TShape* hover, TImage* info);
     // The check of a text whose answers carry "#solution": `judge` tells whether a word
     // is right and the solution shown in place of a wrong one (none: it keeps its
     // caption); `frame` is hidden; the points and `info` only while correcting, `info`
-    // clear of the page's verdict `banner`.
+    // clear of the page's verdict.
     struct WordVerdict {
         bool right = false;
         bool hasSolution = false;
         AnsiString solution;
     };
-    void CheckTextAnswers(TPanel* panel, TShape* frame, TImage* info, const TImage* banner,
+    void CheckTextAnswers(TPanel* panel, TShape* frame, TImage* info,
                           const std::function<WordVerdict(const TLabel&)>& judge);
     // The gap text with a word bank: no gap selected; the selection frame over a gap.
     void ClearGapSelectionQTRC();

@@ -66,7 +66,7 @@ void TMainFormEXO::CheckQMR() {
             case PickMark::AsItIs: break;
             }
         }
-        PlaceColourNote(QMRInfoNote, Panel_Text_QMR, WordLabels(Panel_Text_QMR), QMRverdict);
+        PlaceColourNote(QMRInfoNote, Panel_Text_QMR, WordLabels(Panel_Text_QMR));
         // A text without any word to find gives no points and nothing to explain.
         if (ExoChecked != 0 || count.toFind == 0) return;
         ExoMark += PickPoints(count);

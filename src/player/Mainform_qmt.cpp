@@ -55,5 +55,5 @@ void TMainFormEXO::GiveWordQMT(TObject* Sender) {
 }
 
 void TMainFormEXO::CheckQMT() {
-    CheckTypedWords(Panel_Text_QMT, ThisWordQMT, QMTInfoNote, QMTverdict);
+    CheckTypedWords(Panel_Text_QMT, ThisWordQMT, QMTInfoNote);
 }

@@ -210,7 +210,7 @@ void TMainFormEXO::LeaveWordQTRC(TObject* Sender) {
 }
 
 void TMainFormEXO::CheckQTRC() {
-    CheckTextAnswers(Panel_Text_QTRC, ThisWordQC_Select, QTRCInfoNote, QTRCverdict, [this](const TLabel& gap) {
+    CheckTextAnswers(Panel_Text_QTRC, ThisWordQC_Select, QTRCInfoNote, [this](const TLabel& gap) {
         const GapState state = ReadGapHint(gap.Hint());
         // A number that names no bank word has no word to show: the gap keeps its caption.
         const int slot = BankSlotOf(state.right);

@@ -68,5 +68,5 @@ void TMainFormEXO::GiveWordQTRO(TObject* Sender) {
 }
 
 void TMainFormEXO::CheckQTRO() {
-    CheckTypedWords(Panel_Text_QTRO, ThisWordQO, QTROInfoNote, QTROverdict);
+    CheckTypedWords(Panel_Text_QTRO, ThisWordQO, QTROInfoNote);
 }

@@ -181,14 +181,14 @@ bool TMainFormEXO::AnswerWord(TLabel* word, TShape* hover, TShape* selection, TP
     return word->Caption() != before;
 }
 
-void TMainFormEXO::CheckTypedWords(TPanel* panel, TShape* hover, TImage* info, const TImage* banner) {
-    CheckTextAnswers(panel, hover, info, banner, [](const TLabel& word) {
+void TMainFormEXO::CheckTypedWords(TPanel* panel, TShape* hover, TImage* info) {
+    CheckTextAnswers(panel, hover, info, [](const TLabel& word) {
         const AnsiString solution = SolutionOfHint(word.Hint());
         return WordVerdict{solution == Trim(word.Caption()), true, solution};
     });
 }
 
-void TMainFormEXO::CheckTextAnswers(TPanel* panel, TShape* frame, TImage* info, const TImage* banner,
+void TMainFormEXO::CheckTextAnswers(TPanel* panel, TShape* frame, TImage* info,
                                     const std::function<WordVerdict(const TLabel&)>& judge) {
     Guarded([&] {
         int right = 0, total = 0;
@@ -208,7 +208,7 @@ void TMainFormEXO::CheckTextAnswers(TPanel* panel, TShape* frame, TImage* info, 
         ReflowWordLabels(panel);
         // A long statement brings the text down to the note: it goes under the words, but
         // never over the banner.
-        PlaceColourNote(info, panel, WordLabels(panel), banner);
+        PlaceColourNote(info, panel, WordLabels(panel));
         // A text without any answer to check gives no points.
         if (ExoChecked != 0 || total == 0) return;
         ExoMark += TextPoints(right, total);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "player/TextPagePlaces.h"
 #include "ui/Artwork.h"
 #include "ui/ScreenParts.h"
 
@@ -26,11 +27,10 @@ void PlaceBelowStatement(TControl* panel, const TLabel* statement) {
     panel->SetTop(statement->Top() + statement->Height() + 27);
 }
 
-void PlaceColourNote(TImage* note, const TControl* panel, const std::vector<TLabel*>& words,
-                     const TImage* banner) {
+void PlaceColourNote(TImage* note, const TControl* panel, const std::vector<TLabel*>& words) {
     int top = kColourNoteTop;
     for (const TLabel* word : words) top = std::max(top, panel->Top() + word->Top() + word->Height());
     // The verdict is what the learner reads first: the note yields to it.
-    note->SetTop(std::min(top, banner->Top() - note->Height()));
+    note->SetTop(std::min(top, kLowestWordBottom));
     note->SetTransparent(true);
 }

@@ -19,13 +19,12 @@ TImage* VerdictPicture(TPanel* panel, const AnsiString& name, int top, int heigh
 // The panel starts 27 pixels under the statement, whose height follows its text.
 void PlaceBelowStatement(TControl* panel, const TLabel* statement);
 // The note of a corrected text (what its colours mean) stands at kColourNoteTop of the
-// page, or lower, just under the lowest word of the text panel when the text reaches
-// that far; the page shows around its card. It never covers the verdict banner under
-// it: a text running down to the banner (which the builder refuses, but a record may
-// hold) has the note just above the banner, over its last words.
-constexpr int kColourNoteTop = 508;
-void PlaceColourNote(TImage* note, const TControl* panel, const std::vector<TLabel*>& words,
-                     const TImage* banner);
+// page (TextPagePlaces.h), or lower, just under the lowest word of the text panel when
+// the text reaches that far; the page shows around its card. It never covers the
+// verdict banner under it: a text running down to the banner (which the builder
+// refuses, but a record may hold) has the note just above the banner, over its last
+// words.
+void PlaceColourNote(TImage* note, const TControl* panel, const std::vector<TLabel*>& words);
 
 // The number n of the numbered pair of components (a[n], b[n]) that `sender` is, 0
 // when it is none of them (index 0 of such arrays stays null).

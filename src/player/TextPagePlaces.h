@@ -30,9 +30,10 @@ int TextPanelTop(const TextPageLayout& page, int statementBottom);
 inline constexpr int kExercisePagesHeight = 641;
 int ExercisePageHeight();
 
-// The verdict banner of a text page and, just above it at the lowest, the note of a
-// corrected text (what its colours mean): a word reaching lower would be covered once
-// the text is corrected.
+// The verdict banner of a text page and the note of a corrected text (what its colours
+// mean), at kColourNoteTop or lower but at the lowest just above the banner: a word
+// reaching lower would be covered once the text is corrected.
 inline constexpr int kTextVerdictTop = 556;
+inline constexpr int kColourNoteTop = 508;
 inline constexpr int kColourNoteHeight = 44;
 inline constexpr int kLowestWordBottom = kTextVerdictTop - kColourNoteHeight;
